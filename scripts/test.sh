@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs, builds and runs every test: the normal build, then the sanitizer build,
+# then a short run of each fuzz target.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+bash scripts/install-deps.sh
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  bash scripts/fuzz.sh 20
+fi

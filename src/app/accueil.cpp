@@ -1,0 +1,235 @@
+#include "app/accueil.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <cmath>
+
+#include "analysis/stat_non_remplacement.h"
+#include "analysis/statistiques.h"
+#include "app/a_propos.h"
+#include "app/documentation.h"
+#include "app/ges_date_system.h"
+#include "app/semaine.h"
+#include "app/suppression_fichier.h"
+#include "core/text_file.h"
+#include "lists/personnels.h"
+#include "lists/rattachements.h"
+#include "planning/remplacements.h"
+#include "ui/clock.h"
+#include "ui/colour.h"
+#include "ui/file_errors.h"
+#include "ui/messages.h"
+#include "ui/qt_text.h"
+#include "ui/screen.h"
+
+namespace tandarel {
+namespace {
+
+const QString kDateQuestionCaption = QStringLiteral("Modifier la date système ?");
+const QString kDateQuestion = QStringLiteral(
+    "TRES IMPORTANT  ! ! !\r\n\r\n"
+    "La date-système ci-dessus doit impérativement correspondre à la date d'aujourd'hui...\r\n"
+    "Faut-il modifier la date système ?");
+const QString kPrepareWeek = QStringLiteral(
+    "Vous devez préparer votre semaine... (jours ouvrés) - cf menu ?, puis sous-menu Définition de la semaine -");
+const QString kSeparator = QStringLiteral("-------------------------------");
+
+void setFieldColour(QLineEdit& field, std::uint32_t colour) {
+    QPalette palette = field.palette();
+    palette.setColor(QPalette::Base, ui::bgr(colour));
+    field.setPalette(palette);
+}
+
+}  // namespace
+
+Accueil::Accueil(ui::AppContext& context)
+    : context_(context), runModal_([](QDialog& window) { window.exec(); }) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    buildMenu();
+
+    dateCaption_ = new QLabel(this);
+    timeCaption_ = new QLabel(this);
+    dateField_ = new QLineEdit(this);
+    timeField_ = new QLineEdit(this);
+    dateField_->setReadOnly(true);
+    timeField_->setReadOnly(true);
+    dateField_->installEventFilter(this);
+    showDatePanel(false);
+
+    blinkTimer_.setInterval(1000);
+    connect(&blinkTimer_, &QTimer::timeout, this, &Accueil::onBlinkTick);
+
+    personnels_ = std::make_unique<Personnels>(context_, this);
+    remplacements_ = std::make_unique<Remplacements>(context_, this);
+    rattachements_ = std::make_unique<Rattachements>(context_, this);
+    semaine_ = std::make_unique<Semaine>(context_, this);
+    statistiques_ = std::make_unique<Statistiques>(context_, this);
+    aPropos_ = std::make_unique<APropos>(context_, this);
+    gesDateSystem_ = std::make_unique<Ges_date_system>(context_, this);
+    documentation_ = std::make_unique<documentation>(context_, this);
+    statNonRemplacement_ = std::make_unique<Stat_Non_Remplacement>(context_, this);
+    suppressionFichier_ = std::make_unique<Suppression_fichier>(context_, this);
+
+    connect(semaine_.get(), &Semaine::weekSaved, this, [this] { setTopLevelEnabled(true, true, true, true, true); });
+}
+
+Accueil::~Accueil() = default;
+
+void Accueil::buildMenu() {
+    auto* bar = menuBar();
+    rattachementsAction_ = bar->addAction(QStringLiteral("&Liste des Rattachements"));
+    personnelsAction_ = bar->addAction(QStringLiteral("&Personnels Remplaçants"));
+    remplacementsAction_ = bar->addAction(QStringLiteral("&Gestion des Remplacements"));
+    quitterAction_ = bar->addAction(QStringLiteral("&Quitter"));
+    helpMenu_ = bar->addMenu(QStringLiteral("&?"));
+
+    connect(rattachementsAction_, &QAction::triggered, this, [this] { open(*rattachements_); });
+    connect(personnelsAction_, &QAction::triggered, this, [this] { open(*personnels_); });
+    connect(remplacementsAction_, &QAction::triggered, this, [this] { open(*remplacements_); });
+    connect(quitterAction_, &QAction::triggered, this, &QWidget::close);
+
+    connect(helpMenu_->addAction(QStringLiteral("A &propos...")), &QAction::triggered, this, [this] { open(*aPropos_); });
+    helpMenu_->addAction(kSeparator);
+    auto* analysis = helpMenu_->addMenu(QStringLiteral("&Analyse statistique"));
+    connect(analysis->addAction(QStringLiteral("&Remplacements")), &QAction::triggered, this,
+            [this] { open(*statistiques_); });
+    connect(analysis->addAction(QStringLiteral("Non-Remplacements")), &QAction::triggered, this,
+            [this] { open(*statNonRemplacement_); });
+    connect(helpMenu_->addAction(QStringLiteral("&Définition de la semaine")), &QAction::triggered, this,
+            [this] { open(*semaine_); });
+    connect(helpMenu_->addAction(QStringLiteral("&Suppression d'un fichier")), &QAction::triggered, this,
+            [this] { open(*suppressionFichier_); });
+    helpMenu_->addAction(kSeparator);
+    connect(helpMenu_->addAction(QStringLiteral("D&ocumentation")), &QAction::triggered, this,
+            [this] { open(*documentation_); });
+}
+
+void Accueil::open(QDialog& window) { runModal_(window); }
+
+void Accueil::setTopLevelEnabled(bool rattachements, bool personnels, bool remplacements, bool quitter, bool help) {
+    rattachementsAction_->setEnabled(rattachements);
+    personnelsAction_->setEnabled(personnels);
+    remplacementsAction_->setEnabled(remplacements);
+    quitterAction_->setEnabled(quitter);
+    helpMenu_->menuAction()->setEnabled(help);
+}
+
+void Accueil::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (startupStarted_) return;
+    startupStarted_ = true;
+    // Once the window is on screen, so that the question stands in front of it.
+    QTimer::singleShot(0, this, &Accueil::runStartupSequence);
+}
+
+void Accueil::layOutDatePanel() {
+    const int halfWidth = static_cast<int>(std::lround(ui::screenSize().width() / 2.0));
+    const int captionLeft = halfWidth - 125 + 10;
+    const int fieldLeft = captionLeft + 100 + 10;
+    dateCaption_->setGeometry(captionLeft, 150, 100, 17);
+    dateField_->setGeometry(fieldLeft, 148, 140, 21);
+    timeCaption_->setGeometry(captionLeft, 180, 100, 17);
+    timeField_->setGeometry(fieldLeft, 178, 140, 21);
+}
+
+void Accueil::showDatePanel(bool visible) {
+    for (QWidget* w : {static_cast<QWidget*>(dateCaption_), static_cast<QWidget*>(timeCaption_),
+                       static_cast<QWidget*>(dateField_), static_cast<QWidget*>(timeField_)})
+        w->setVisible(visible);
+}
+
+void Accueil::refreshDatePanel() {
+    dateCaption_->setText(QStringLiteral("La date-système est : "));
+    timeCaption_->setText(QStringLiteral("L'heure-système est : "));
+    const QDateTime now = context_.clock.now();
+    dateField_->setText(ui::toQ(frenchLongDate(ui::toDate(now.date()))));
+    timeField_->setText(ui::frenchLongTime(now.time()));
+}
+
+void Accueil::onBlinkTick() {
+    setFieldColour(*dateField_, blinkColours_[static_cast<std::size_t>(blinkIndex_)]);
+    setFieldColour(*timeField_, blinkColours_[static_cast<std::size_t>(blinkIndex_)]);
+    refreshDatePanel();
+    blinkIndex_ += blinkDirection_ == QStringLiteral("Plus") ? 1 : -1;
+    if (blinkIndex_ == 8) {
+        blinkIndex_ = 6;
+        blinkDirection_ = QStringLiteral("Moins");
+    } else if (blinkIndex_ == -1) {
+        blinkIndex_ = 1;
+        blinkDirection_ = QStringLiteral("Plus");
+    }
+}
+
+bool Accueil::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dateField_ && event->type() == QEvent::MouseButtonPress)
+        dateField_->setText(ui::toQ(frenchLongDate(context_.clock.today())));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Accueil::loadWorkingWeek() {
+    context_.workingWeek.clear();
+    return ui::reportingFileErrors(context_.messages, [&] {
+        context_.workingWeek = parseWorkingWeekLine(readFirstLine(context_.file(kWorkingWeekFile)));
+    });
+}
+
+bool Accueil::createMissingReferenceFiles() {
+    return ui::reportingFileErrors(context_.messages, [&] {
+        if (!entryExists(context_.file(kSchoolsFile))) writeTextLines(context_.file(kSchoolsFile), defaultSchoolsLines());
+        if (!entryExists(context_.file(kSubstitutesFile)))
+            writeTextLines(context_.file(kSubstitutesFile), defaultSubstitutesLines());
+    });
+}
+
+void Accueil::runStartupSequence() {
+    startupStarted_ = true;
+    // 1. Caption, geometry, menu disabled, blink state, date-time panel.
+    setWindowTitle(QStringLiteral("Tandarel - Accueil     -     "));
+    ui::fillScreen(*this);
+    setTopLevelEnabled(false, false, false, false, false);
+    blinkColours_ = {0x00FFFF, 0x00E8FF, 0x00D5FF, 0x00C0FF, 0x00AFFF, 0x008CFF, 0x0066FF, 0x0000FF};
+    blinkIndex_ = 1;
+    blinkDirection_ = QStringLiteral("Plus");
+    layOutDatePanel();
+    setFieldColour(*dateField_, blinkColours_[0]);
+    setFieldColour(*timeField_, blinkColours_[0]);
+    refreshDatePanel();
+
+    // 2. Date check, with the panel blinking while the question is open.
+    blinkTimer_.start();
+    showDatePanel(true);
+    const bool changeDate = context_.messages.ask(kDateQuestionCaption, kDateQuestion);
+    showDatePanel(false);
+    if (changeDate) open(*gesDateSystem_);
+    blinkTimer_.stop();
+
+    // 3. Quitting and the "?" menu first.
+    setTopLevelEnabled(false, false, false, true, true);
+
+    // 4. No working week yet: it must be defined before anything else.
+    if (!entryExists(context_.file(kWorkingWeekFile))) {
+        context_.messages.inform(kPrepareWeek);
+        open(*semaine_);
+    }
+
+    // 5. The slot list that the planning window reads.
+    if (!loadWorkingWeek()) return;
+
+    // 6. The two list windows.
+    rattachementsAction_->setEnabled(true);
+    personnelsAction_->setEnabled(true);
+
+    // 7-8. Sample reference files where they are missing; existing ones are never touched.
+    if (!createMissingReferenceFiles()) return;
+
+    // 9. The planning window: the whole menu is usable.
+    remplacementsAction_->setEnabled(true);
+    startupDone_ = true;
+}
+
+}  // namespace tandarel

@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <filesystem>
+
+#include "app/accueil.h"
+#include "ui/clock.h"
+#include "ui/clock_setter.h"
+#include "ui/french_locale.h"
+#include "ui/messages.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    tandarel::ui::installFrenchLocale(app);
+
+    tandarel::ui::DialogMessages messages;
+    tandarel::ui::SystemClock clock;
+    const auto clockSetter = tandarel::ui::makeSystemClockSetter();
+    // The data folder is the directory the program is started in.
+    tandarel::ui::AppContext context{std::filesystem::current_path(), messages, clock, *clockSetter, {}};
+
+    tandarel::Accueil accueil(context);
+    accueil.show();
+    return app.exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace tandarel {
+
+// An input/output failure on a data file. `what()` is the French sentence shown to
+// the user: it names the file and the system's reason. The operation that met it stops.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& frenchMessage, std::filesystem::path file)
+        : std::runtime_error(frenchMessage), file_(std::move(file)) {}
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+};
+
+// The path as the user knows it: relative to the data folder when it lies inside it.
+std::string displayPath(const std::filesystem::path& file);
+
+[[noreturn]] void throwReadError(const std::filesystem::path& file, const std::string& reason);
+[[noreturn]] void throwWriteError(const std::filesystem::path& file, const std::string& reason);
+
+}  // namespace tandarel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui/app_context.h"
+
+namespace tandarel::ui {
+
+// A window of the program: created once at start, shown modally from the main menu,
+// and set up again by its activation handler every time it is shown.
+class ModalWindow : public QDialog {
+    Q_OBJECT
+public:
+    ModalWindow(AppContext& context, QWidget* parent);
+
+protected:
+    virtual void FormActivate() = 0;
+    void showEvent(QShowEvent* event) override;
+
+    AppContext& context_;
+};
+
+}  // namespace tandarel::ui

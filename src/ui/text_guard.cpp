@@ -1,0 +1,51 @@
+#include "ui/text_guard.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+#include "core/cp1252.h"
+#include "ui/messages.h"
+
+namespace tandarel::ui {
+
+std::optional<QString> refusalOf(const QString& text) {
+    if (text.contains(QLatin1Char(';'))) return kSemicolonRefused;
+    for (const char32_t cp : text.toUcs4()) {
+        if (!unicodeToCp1252(cp))
+            return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans les fichiers : il est refusé.")
+                .arg(QString::fromUcs4(&cp, 1));
+    }
+    return std::nullopt;
+}
+
+StorableTextValidator::StorableTextValidator(Messages& messages, QObject* parent)
+    : QValidator(parent), messages_(messages) {}
+
+QValidator::State StorableTextValidator::validate(QString& input, int&) const {
+    const auto refusal = refusalOf(input);
+    if (!refusal) return Acceptable;
+    // The box waits until the key or paste is fully handled: a modal loop inside
+    // the line edit's own input handling would re-enter it.
+    QPointer<const StorableTextValidator> self(this);
+    QTimer::singleShot(0, [self, text = *refusal] {
+        if (self) self->messages_.inform(text);
+    });
+    return Invalid;
+}
+
+void guardLineEdit(QLineEdit& edit, Messages& messages) {
+    edit.setValidator(new StorableTextValidator(messages, &edit));
+}
+
+GuardedItemDelegate::GuardedItemDelegate(Messages& messages, QObject* parent)
+    : QStyledItemDelegate(parent), messages_(messages) {}
+
+QWidget* GuardedItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                           const QModelIndex& index) const {
+    auto* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) guardLineEdit(*line, messages_);
+    return editor;
+}
+
+}  // namespace tandarel::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QValidator>
+#include <optional>
+
+class QLineEdit;
+
+namespace tandarel::ui {
+
+class Messages;
+
+inline const QString kSemicolonRefused = QStringLiteral("Le signe  ;  est un caractère interdit !!!");
+
+// Why a typed or pasted text cannot go into a data file: the ";" message, or a
+// sentence naming a character that Windows-1252 cannot store. Nothing when it can.
+std::optional<QString> refusalOf(const QString& text);
+
+// Refuses, in a line edit, every change that would put such a text in it (typing,
+// pasting, dropping), and tells the user why once the refused input is over.
+class StorableTextValidator final : public QValidator {
+    Q_OBJECT
+public:
+    StorableTextValidator(Messages& messages, QObject* parent);
+    State validate(QString& input, int& pos) const override;
+
+private:
+    Messages& messages_;
+};
+
+void guardLineEdit(QLineEdit& edit, Messages& messages);
+
+// The editor of every editable grid of the program: a guarded line edit.
+class GuardedItemDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    GuardedItemDelegate(Messages& messages, QObject* parent);
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+
+private:
+    Messages& messages_;
+};
+
+}  // namespace tandarel::ui

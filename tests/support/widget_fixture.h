@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSize>
+
+#include "data_folder.h"
+#include "fakes.h"
+#include "recording_messages.h"
+#include "ui/app_context.h"
+#include "ui/screen.h"
+
+namespace tandarel::testing {
+
+// A data folder, recorded messages, a fixed clock (Monday 25 April 2005, 10:00) and a
+// 1280 x 1024 screen, ready to build a window on.
+class WidgetTest : public ::testing::Test {
+protected:
+    WidgetTest() : context{folder.path(), messages, clock, clockSetter, {}} {
+        ui::setScreenSizeForTests(QSize(1280, 1024));
+    }
+    ~WidgetTest() override { ui::setScreenSizeForTests(QSize()); }
+
+    // Lets queued work (deferred message boxes, single-shot timers) run.
+    static void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+
+    DataFolder folder;
+    RecordingMessages messages;
+    FakeClock clock;
+    FakeClockSetter clockSetter;
+    ui::AppContext context;
+};
+
+}  // namespace tandarel::testing
