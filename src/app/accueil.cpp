@@ -152,17 +152,10 @@ void Accueil::refreshDatePanel() {
 }
 
 void Accueil::onBlinkTick() {
-    setFieldColour(*dateField_, blinkColours_[static_cast<std::size_t>(blinkIndex_)]);
-    setFieldColour(*timeField_, blinkColours_[static_cast<std::size_t>(blinkIndex_)]);
+    const auto colour = blink_.tick();
+    setFieldColour(*dateField_, colour);
+    setFieldColour(*timeField_, colour);
     refreshDatePanel();
-    blinkIndex_ += blinkDirection_ == QStringLiteral("Plus") ? 1 : -1;
-    if (blinkIndex_ == 8) {
-        blinkIndex_ = 6;
-        blinkDirection_ = QStringLiteral("Moins");
-    } else if (blinkIndex_ == -1) {
-        blinkIndex_ = 1;
-        blinkDirection_ = QStringLiteral("Plus");
-    }
 }
 
 bool Accueil::eventFilter(QObject* watched, QEvent* event) {
@@ -192,12 +185,10 @@ void Accueil::runStartupSequence() {
     setWindowTitle(QStringLiteral("Tandarel - Accueil     -     "));
     ui::fillScreen(*this);
     setTopLevelEnabled(false, false, false, false, false);
-    blinkColours_ = {0x00FFFF, 0x00E8FF, 0x00D5FF, 0x00C0FF, 0x00AFFF, 0x008CFF, 0x0066FF, 0x0000FF};
-    blinkIndex_ = 1;
-    blinkDirection_ = QStringLiteral("Plus");
+    blink_.restart();
     layOutDatePanel();
-    setFieldColour(*dateField_, blinkColours_[0]);
-    setFieldColour(*timeField_, blinkColours_[0]);
+    setFieldColour(*dateField_, ui::BlinkSequence::kColours[0]);
+    setFieldColour(*timeField_, ui::BlinkSequence::kColours[0]);
     refreshDatePanel();
 
     // 2. Date check, with the panel blinking while the question is open.

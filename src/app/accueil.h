@@ -2,11 +2,11 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "ui/app_context.h"
+#include "ui/blink.h"
 
 class QAction;
 class QLabel;
@@ -89,9 +89,7 @@ private:
     QLineEdit* dateField_ = nullptr;
     QLineEdit* timeField_ = nullptr;
     QTimer blinkTimer_;
-    std::array<std::uint32_t, 8> blinkColours_{};
-    int blinkIndex_ = 1;
-    QString blinkDirection_ = QStringLiteral("Plus");
+    ui::BlinkSequence blink_;
 
     // Created in this order, after the main window itself.
     std::unique_ptr<Personnels> personnels_;
