@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/stat_non_remplacement.h"
@@ -131,9 +132,16 @@ void Accueil::layOutDatePanel() {
     const int halfWidth = static_cast<int>(std::lround(ui::screenSize().width() / 2.0));
     const int captionLeft = halfWidth - 125 + 10;
     const int fieldLeft = captionLeft + 100 + 10;
-    dateCaption_->setGeometry(captionLeft, 150, 100, 17);
+    // The captions are 100 pixels wide; a font that needs more grows them leftwards,
+    // so that the fields stay where they belong and no word is cut.
+    auto placeCaption = [captionLeft](QLabel& caption, int top) {
+        const int width = std::max(100, caption.fontMetrics().horizontalAdvance(caption.text()) + 2);
+        caption.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption.setGeometry(captionLeft + 100 - width, top, width, 17);
+    };
+    placeCaption(*dateCaption_, 150);
+    placeCaption(*timeCaption_, 180);
     dateField_->setGeometry(fieldLeft, 148, 140, 21);
-    timeCaption_->setGeometry(captionLeft, 180, 100, 17);
     timeField_->setGeometry(fieldLeft, 178, 140, 21);
 }
 
@@ -149,6 +157,8 @@ void Accueil::refreshDatePanel() {
     const QDateTime now = context_.clock.now();
     dateField_->setText(ui::toQ(frenchLongDate(ui::toDate(now.date()))));
     timeField_->setText(ui::frenchLongTime(now.time()));
+    dateField_->setCursorPosition(0);
+    timeField_->setCursorPosition(0);
 }
 
 void Accueil::onBlinkTick() {
@@ -186,10 +196,10 @@ void Accueil::runStartupSequence() {
     ui::fillScreen(*this);
     setTopLevelEnabled(false, false, false, false, false);
     blink_.restart();
-    layOutDatePanel();
     setFieldColour(*dateField_, ui::BlinkSequence::kColours[0]);
     setFieldColour(*timeField_, ui::BlinkSequence::kColours[0]);
     refreshDatePanel();
+    layOutDatePanel();
 
     // 2. Date check, with the panel blinking while the question is open.
     blinkTimer_.start();

@@ -4,12 +4,12 @@
 #include "app/accueil.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
-#include "ui/french_locale.h"
+#include "ui/application_setup.h"
 #include "ui/messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    tandarel::ui::installFrenchLocale(app);
+    tandarel::ui::setUpApplication(app);
 
     tandarel::ui::DialogMessages messages;
     tandarel::ui::SystemClock clock;

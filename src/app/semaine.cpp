@@ -1,6 +1,7 @@
 #include "app/semaine.h"
 
 #include <QFrame>
+#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -26,10 +27,9 @@ Semaine::Semaine(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(con
     for (int i = 0; i < 12; ++i) {
         auto* box = new QCheckBox(QString::fromUtf8(kCaptions[static_cast<std::size_t>(i)]), frame);
         const int day = i / 2;
-        if (i % 2 == 0)
-            box->setGeometry(12, 20 + 30 * day, 100, 17);
-        else
-            box->setGeometry(115, 20 + 30 * day, 115, 17);
+        // A caption wider than its box in this font keeps all its letters.
+        const int width = std::max(i % 2 == 0 ? 100 : 115, box->sizeHint().width());
+        box->setGeometry(i % 2 == 0 ? 12 : 115, 20 + 30 * day, width, 17);
         boxes_[static_cast<std::size_t>(i)] = box;
     }
     finDeChoix_ = new QPushButton(QStringLiteral("Fin de choix"), this);

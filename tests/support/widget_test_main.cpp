@@ -2,13 +2,13 @@
 
 #include <QApplication>
 
-#include "ui/french_locale.h"
+#include "ui/application_setup.h"
 
 // Widget tests run under the offscreen platform unless a display is asked for.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    tandarel::ui::installFrenchLocale(app);
+    tandarel::ui::setUpApplication(app);
     return RUN_ALL_TESTS();
 }

@@ -1,13 +1,14 @@
-#include "ui/french_locale.h"
+#include "ui/application_setup.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace tandarel::ui {
 
-void installFrenchLocale(QApplication& app) {
+void setUpApplication(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -15,6 +16,11 @@ void installFrenchLocale(QApplication& app) {
         app.installTranslator(translator);
     else
         delete translator;
+
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), font.family()});
+    font.setPointSize(8);
+    QApplication::setFont(font);
 }
 
 }  // namespace tandarel::ui
