@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/atomic_file.h"
+#include "core/fields.h"
 #include "core/file_error.h"
 #include "core/text_file.h"
 
@@ -11,7 +12,23 @@ namespace tandarel {
 std::optional<WeekGrid> loadWeek(const std::filesystem::path& dataFolder, const Date& monday) {
     const auto file = weekFilePath(dataFolder, monday);
     if (!entryExists(file)) return std::nullopt;
-    return parseWeekLines(readTextLines(file));
+    const auto lines = readTextLines(file);
+    if (const auto problem = weekShapeProblem(lines))
+        throw FileError("Le fichier « " + displayPath(file) + " » n'est pas lisible comme une semaine : " + *problem +
+                            ". Il n'est ni affiché ni modifié.",
+                        file);
+    return parseWeekLines(lines);
+}
+
+std::optional<std::string> weekShapeProblem(const std::vector<std::string>& lines) {
+    if (lines.size() > static_cast<std::size_t>(kMaxWeekRows))
+        return "il a " + std::to_string(lines.size()) + " lignes";
+    if (!lines.empty()) {
+        const auto columns = countFields(lines.front());
+        if (columns > static_cast<std::size_t>(kMaxWeekColumns))
+            return "sa première ligne a " + std::to_string(columns) + " champs";
+    }
+    return std::nullopt;
 }
 
 void saveWeekFile(const std::filesystem::path& file, const WeekGrid& grid) {

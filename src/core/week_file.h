@@ -2,11 +2,20 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/calendar.h"
 #include "core/week_grid.h"
 
 namespace tandarel {
+
+// A week has at most 2 + 6 columns and 8 rows per substitute: these bounds are far beyond
+// anything the program writes, and keep a damaged file from asking for gigabytes.
+inline constexpr int kMaxWeekColumns = 64;
+inline constexpr int kMaxWeekRows = 100000;
+// Why lines cannot be a week file's, if they cannot.
+std::optional<std::string> weekShapeProblem(const std::vector<std::string>& lines);
 
 // The stored grid of the week of `monday`, or nothing when that week has no file yet.
 // Throws FileError when the file exists but cannot be read.

@@ -106,3 +106,17 @@ TEST(WeekFile, MissingWeekAndFolderFailure) {
         EXPECT_STREQ(e.what(), "Impossible de créer le sous-dossier 04_05");
     }
 }
+
+TEST(WeekFile, AbsurdShapesAreRefusedWithTheirReason) {
+    DataFolder folder;
+    std::string header;
+    for (int i = 0; i < 100000; ++i) header += "x;";
+    folder.writeBytes("04_05/05_04_25.pln", header + "\r\n");
+    try {
+        loadWeek(folder.path(), kMonday);
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("100000 champs"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(folder.readBytes("04_05/05_04_25.pln").size(), header.size() + 2);  // untouched
+}
