@@ -1,0 +1,45 @@
+#include "lists/transfer_files.h"
+
+#include <system_error>
+
+#include "core/file_error.h"
+#include "core/text_file.h"
+
+namespace tandarel {
+
+SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const Date& today) {
+    namespace fs = std::filesystem;
+    const Date monday = planningMonday(today);
+    SchoolYearWeeks weeks;
+    weeks.folderName = schoolYearFolder(monday);
+    weeks.folder = dataFolder / weeks.folderName;
+    weeks.thisWeekFileName = weekFileName(monday);
+
+    std::error_code ec;
+    if (!fs::is_directory(weeks.folder, ec)) return weeks;
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(weeks.folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kindError;
+        if (it->is_regular_file(kindError)) names.push_back(it->path().filename().string());
+    }
+    if (ec) throwReadError(weeks.folder, ec.message());
+    weeks.entries = weekEntries(std::move(names));
+    return weeks;
+}
+
+void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
+                      const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
+                      const SlotPatterns& patterns, RewriteOutcome& outcome) {
+    for (const auto& name : fileNames) {
+        const auto file = folder / name;
+        auto lines = rewriteWeekLines(readTextLines(file), newList, pairing, patterns);
+        if (!lines) {
+            outcome.leftAlone.push_back(name);
+            continue;
+        }
+        writeTextLines(file, *lines);
+        outcome.rewritten.push_back(name);
+    }
+}
+
+}  // namespace tandarel

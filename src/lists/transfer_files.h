@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/calendar.h"
+#include "lists/transfer_rules.h"
+
+namespace tandarel {
+
+// The weeks the transfer may rewrite: those of the current school year's folder.
+struct SchoolYearWeeks {
+    std::string folderName;        // "04_05"
+    std::filesystem::path folder;  // data folder / "04_05"
+    std::string thisWeekFileName;  // "05_04_25.pln"
+    std::vector<WeekEntry> entries;  // empty when the folder is missing or holds no week
+};
+
+// From today's date: this week's Monday, its file name and its school-year folder.
+// Throws FileError when the folder exists but cannot be listed.
+SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const Date& today);
+
+struct RewriteOutcome {
+    std::vector<std::string> rewritten;   // file names, in the order done
+    std::vector<std::string> leftAlone;   // files without the week layout, not touched
+};
+
+// Rewrites the named week files of `folder` in order, each replaced in one step.
+// Throws FileError on the first file that cannot be read or written; `outcome`
+// then tells what was done before it.
+void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
+                      const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
+                      const SlotPatterns& patterns, RewriteOutcome& outcome);
+
+}  // namespace tandarel
