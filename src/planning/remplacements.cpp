@@ -1,9 +1,275 @@
 #include "planning/remplacements.h"
 
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "core/text_file.h"
+#include "planning/frozen_grid.h"
+#include "planning/option_group.h"
+#include "planning/week_grid_model.h"
+#include "ui/clock.h"
+#include "ui/colour.h"
+#include "ui/file_errors.h"
+#include "ui/messages.h"
+#include "ui/qt_text.h"
+#include "ui/screen.h"
+
 namespace tandarel {
+namespace {
 
-Remplacements::Remplacements(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(context, parent) {}
+// The school list opens by itself as soon as the planner types in it.
+class SchoolCombo final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
 
-void Remplacements::FormActivate() { setWindowTitle(QStringLiteral("Tandarel - Gestion des Remplacements   -   ")); }
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->text().isEmpty() && event->text()[0].isPrint() && view() && !view()->isVisible()) showPopup();
+        QComboBox::keyPressEvent(event);
+    }
+};
+
+QPushButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeReadOnlyField(QWidget* parent, const QRect& geometry, std::uint32_t colour) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setGeometry(geometry);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, ui::bgr(colour));
+    field->setPalette(palette);
+    return field;
+}
+
+constexpr std::uint32_t kAqua = 0xFFFF00;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+constexpr std::uint32_t kOptionOrange = 0x1F9CFA;
+constexpr QSize kMotifGroupSize(150, 85);
+
+}  // namespace
+
+Remplacements::Remplacements(ui::AppContext& context, QWidget* parent)
+    : ui::ModalWindow(context, parent), runPrintDialog_([this](QPrinter& printer) {
+          QPrintDialog dialog(&printer, this);
+          return dialog.exec() == QDialog::Accepted;
+      }) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    model_ = new WeekGridModel(week_, this);
+    buildControls();
+}
+
+Remplacements::~Remplacements() = default;
+
+void Remplacements::buildControls() {
+    using B = Button;
+    auto set = [this](B which, QPushButton* button) { buttons_[static_cast<std::size_t>(which)] = button; };
+
+    title_ = makeReadOnlyField(this, QRect(0, 2, 415, 22), kAqua);
+    schoolCaption_ = makeReadOnlyField(this, QRect(0, 29, 105, 22), kYellow);
+    schoolCaption_->setText(QStringLiteral("Liste des écoles :"));
+    schools_ = new SchoolCombo(this);
+    schools_->setGeometry(108, 29, 307, 22);
+    QPalette comboPalette = schools_->palette();
+    comboPalette.setColor(QPalette::Base, comboPalette.color(QPalette::ToolTipBase));
+    comboPalette.setColor(QPalette::Button, comboPalette.color(QPalette::ToolTipBase));
+    schools_->setPalette(comboPalette);
+    connect(schools_, &QComboBox::activated, this, &Remplacements::onSchoolChosen);
+
+    copyModes_ = new QGroupBox(QStringLiteral(" Modes de Copie  "), this);
+    copyModes_->setGeometry(420, 0, 262, 54);
+    set(B::Etendre, makeButton(QStringLiteral("Etendre la saisie"), copyModes_, QRect(8, 21, 118, 26)));
+    set(B::Copier, makeButton(QStringLiteral("Copier vers la droite"), copyModes_, QRect(130, 21, 124, 26)));
+
+    clearModes_ = new QGroupBox(QStringLiteral("Modes d'effacement "), this);
+    clearModes_->setGeometry(687, 0, 230, 54);
+    set(B::ViderJournee, makeButton(QStringLiteral("Vider la journée"), clearModes_, QRect(8, 21, 106, 26)));
+    set(B::ViderPlage, makeButton(QStringLiteral("Vider la plage"), clearModes_, QRect(118, 21, 104, 26)));
+
+    timeGroup_ = new QGroupBox(QStringLiteral(" Gestion du temps "), this);
+    timeGroup_->setGeometry(922, 0, 180, 54);
+    set(B::Calendrier, makeButton(QStringLiteral("Calendrier"), timeGroup_, QRect(8, 21, 80, 26)));
+    set(B::Previous, makeButton(QStringLiteral("<"), timeGroup_, QRect(92, 21, 38, 26)));
+    set(B::Next, makeButton(QStringLiteral(">"), timeGroup_, QRect(134, 21, 38, 26)));
+
+    set(B::Imprimer, makeButton(QStringLiteral("Imprimer"), this, QRect(1107, 17, 78, 26)));
+    set(B::Quitter, makeButton(QStringLiteral("Quitter"), this, QRect(1190, 17, 78, 26)));
+
+    calendar_ = new QCalendarWidget(this);
+    calendar_->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendar_->setFirstDayOfWeek(Qt::Monday);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar_->setGeometry(922, 0, 280, 190);
+    calendar_->hide();
+    connect(calendar_, &QCalendarWidget::clicked, this, &Remplacements::onCalendarClicked);
+    connect(calendar_, &QCalendarWidget::activated, this, &Remplacements::onCalendarActivated);
+
+    grid_ = new FrozenGrid(*model_, context_.messages, this);
+    connect(grid_->body().selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Remplacements::onCellSelected);
+    connect(&grid_->body(), &PlanningTableView::keyTyped, this, &Remplacements::onKeyTyped);
+    connect(&grid_->body(), &QTableView::doubleClicked, this, &Remplacements::onDoubleClicked);
+    connect(&grid_->body(), &QWidget::customContextMenuRequested, this, &Remplacements::onContextMenu);
+    connect(grid_, &FrozenGrid::mouseAt, this, [this](QPoint at) { mouse_ = at; });
+
+    motifGroup_ = new OptionGroup(QStringLiteral(" Motif du remplacement "), kMotifGroupSize, ui::bgr(kYellow),
+                                  {QStringLiteral("Maladie"), QStringLiteral("Equipe (éducative, ...)"),
+                                   QStringLiteral("Convenance personnelle"), QStringLiteral("Autre motif"),
+                                   QStringLiteral("Hors Temps Scolaire")},
+                                  5, {13, 26, 39, 52, 65}, this);
+    copyGroup_ = new OptionGroup(QStringLiteral("Copier la..."), QSize(105, 85), ui::bgr(kOptionOrange),
+                                 {QStringLiteral("Journée"), QStringLiteral("Demi-journée"), QStringLiteral("Plage")},
+                                 10, {15, 37, 59}, this);
+    extendGroup_ = new OptionGroup(QStringLiteral(" Etendre à la ... "), QSize(105, 55), ui::bgr(kOptionOrange),
+                                   {QStringLiteral("Journée"), QStringLiteral("Demi-journée")}, 10, {15, 37}, this);
+    connect(motifGroup_, &OptionGroup::chosen, this, &Remplacements::onMotifChosen);
+    connect(copyGroup_, &OptionGroup::chosen, this, &Remplacements::onCopyChosen);
+    connect(extendGroup_, &OptionGroup::chosen, this, &Remplacements::onExtendChosen);
+
+    connect(&button(B::Calendrier), &QPushButton::clicked, this, &Remplacements::onCalendrier);
+    connect(&button(B::Previous), &QPushButton::clicked, this, [this] { onStep(-7); });
+    connect(&button(B::Next), &QPushButton::clicked, this, [this] { onStep(7); });
+    connect(&button(B::Etendre), &QPushButton::clicked, this, &Remplacements::onEtendre);
+    connect(&button(B::Copier), &QPushButton::clicked, this, &Remplacements::onCopier);
+    connect(&button(B::ViderJournee), &QPushButton::clicked, this, &Remplacements::onViderJournee);
+    connect(&button(B::ViderPlage), &QPushButton::clicked, this, &Remplacements::onViderPlage);
+    connect(&button(B::Imprimer), &QPushButton::clicked, this, &Remplacements::onImprimer);
+    connect(&button(B::Quitter), &QPushButton::clicked, this, &Remplacements::onQuitter);
+}
+
+void Remplacements::FormActivate() {
+    setWindowTitle(QStringLiteral("Tandarel - Gestion des Remplacements   -   "));
+    ui::fillScreen(*this);
+    const QSize screen = ui::screenSize();
+    grid_->setGeometry(0, 56, screen.width() - 10, screen.height() - 110);
+
+    schools_->clear();
+    releaseSchoolList();
+    motifGroup_->move(0, 0);
+    copyGroup_->move(490, 0);
+    extendGroup_->move(420, 0);
+    hideOptionGroups();
+    selectedRow_ = 0;
+    selectedColumn_ = 0;
+    mouse_ = QPoint(200, 200);
+    loaded_ = false;
+    setEditing(false);
+    button(Button::Etendre).setEnabled(true);
+    button(Button::Copier).setEnabled(false);
+    button(Button::ViderJournee).setEnabled(false);
+    button(Button::ViderPlage).setEnabled(false);
+
+    const auto substitutesFile = context_.file(kSubstitutesFile);
+    if (!entryExists(substitutesFile)) {
+        context_.messages.inform(
+            QStringLiteral("Le fichier des personnels remplaçants est introuvable ; j'abandonne..."));
+        return closeLater();
+    }
+    std::vector<Substitute> substitutes;
+    if (!ui::reportingFileErrors(context_.messages,
+                                 [&] { substitutes = planningSubstitutes(readTextLines(substitutesFile)); }))
+        return closeLater();
+
+    const auto schoolsFile = context_.file(kSchoolsFile);
+    if (!entryExists(schoolsFile)) {
+        context_.messages.inform(QStringLiteral("Je n'ai pas trouvé le fichier des écoles ; j'abandonne..."));
+        return closeLater();
+    }
+    if (!ui::reportingFileErrors(context_.messages,
+                                 [&] { schoolNames_ = planningSchools(readTextLines(schoolsFile)); }))
+        return closeLater();
+    for (const auto& school : schoolNames_) schools_->addItem(ui::toQ(school));
+    releaseSchoolList();
+
+    week_.setSources(context_.dataFolder, std::move(substitutes), context_.workingWeek);
+    if (!openWeek(context_.clock.today())) return closeLater();
+    loaded_ = true;
+    timeGroup_->show();
+    calendar_->hide();
+}
+
+void Remplacements::closeLater() {
+    // Not from inside the activation itself: the window is still being shown.
+    QMetaObject::invokeMethod(this, [this] { QDialog::done(QDialog::Rejected); }, Qt::QueuedConnection);
+}
+
+bool Remplacements::saveWeek() {
+    if (!loaded_) return true;  // no week on screen: nothing of the planner's to keep
+    return ui::reportingFileErrors(context_.messages, [&] { week_.save(); });
+}
+
+bool Remplacements::openWeek(const Date& date) {
+    grid_->hideEditor();
+    const bool opened =
+        ui::reportingFileErrors(context_.messages, [&] { model_->replaceWeek([&] { week_.moveTo(date); }); });
+    title_->setText(ui::toQ(week_.title()));
+    restoreSelection();
+    return opened;
+}
+
+void Remplacements::restoreSelection() {
+    // The selected cell keeps its place from week to week, as the planner left it.
+    const QModelIndex index = model_->index(selectedRow_, selectedColumn_);
+    restoring_ = true;
+    if (index.isValid() && (index.flags() & Qt::ItemIsSelectable))
+        grid_->body().setCurrentIndex(index);
+    else
+        grid_->body().selectionModel()->clear();
+    restoring_ = false;
+    syncEditor();
+}
+
+void Remplacements::onCalendrier() {
+    releaseSchoolList();
+    timeGroup_->hide();
+    hideOptionGroups();
+    calendar_->setSelectedDate(ui::toQDate(context_.clock.today()));
+    calendar_->show();
+    calendar_->raise();
+}
+
+void Remplacements::onCalendarClicked() { saveWeek(); }
+
+void Remplacements::onCalendarActivated() {
+    if (!saveWeek()) return;
+    openWeek(ui::toDate(calendar_->selectedDate()));
+    timeGroup_->show();
+    calendar_->hide();
+}
+
+void Remplacements::onStep(int days) {
+    releaseSchoolList();
+    hideOptionGroups();
+    if (!saveWeek()) return;  // the week stays on screen, nothing of it lost
+    openWeek(addDays(week_.monday(), days));
+}
+
+void Remplacements::onQuitter() {
+    hideOptionGroups();
+    if (!saveWeek()) return;
+    accept();
+}
+
+void Remplacements::reject() {
+    hideOptionGroups();
+    if (!saveWeek()) return;
+    QDialog::reject();
+}
+
+void Remplacements::keyPressEvent(QKeyEvent* event) {
+    // Escape does not leave the planning: only "Quitter" and the close box do.
+    if (event->key() == Qt::Key_Escape) return event->accept();
+    ui::ModalWindow::keyPressEvent(event);
+}
 
 }  // namespace tandarel

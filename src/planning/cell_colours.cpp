@@ -1,0 +1,15 @@
+#include "planning/cell_colours.h"
+
+namespace tandarel {
+
+std::uint32_t cellColour(const WeekGrid& grid, int row, int column) {
+    if (grid.cell(row, column) == "HTS") return 0xF0F0F0;
+    if (row == 0) return 0xC8B9C7;
+    const bool dayColumn = column >= WeekGrid::kFirstDayColumn;
+    if (dayColumn && grid.isNonReplacementRow(row)) return 0x00D0FF;
+    const bool evenBlock = ((row - 1) / WeekGrid::kRowsPerSubstitute) % 2 == 0;
+    if (dayColumn) return evenBlock ? 0x99FBFD : 0xD7FDDB;
+    return evenBlock ? 0xDCDEDC : 0xC8B9C7;
+}
+
+}  // namespace tandarel

@@ -1,0 +1,52 @@
+#include "planning/print_layout.h"
+
+namespace tandarel {
+namespace {
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kBand = 0xEBE60E;
+
+void addRow(PrintPage& page, const WeekGrid& grid, int row, int top, bool header, int counter) {
+    const bool evenBlock = ((counter - 1) / WeekGrid::kRowsPerSubstitute) % 2 == 0;
+    int left = kPrintLeft;
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        const int width = printColumnWidth(column, grid.columnCount());
+        std::uint32_t fill = kWhite;
+        if (!header) {
+            const bool labels = column < WeekGrid::kFirstDayColumn;
+            fill = (labels == evenBlock) ? kBand : kWhite;
+        }
+        page.cells.push_back({{left, top, width, kPrintRowHeight}, fill, grid.cell(row, column)});
+        left += width;
+    }
+}
+}  // namespace
+
+int screenColumnWidth(int column) {
+    if (column == 0) return 150;
+    if (column == 1) return 35;
+    return kDefaultColumnWidth;
+}
+
+int printScale(int columnCount) { return columnCount < 7 ? 7 : columnCount == 7 ? 6 : 5; }
+
+int printColumnWidth(int column, int columnCount) {
+    const int extra = (column == 1 || column >= 3) ? 100 : 0;
+    return screenColumnWidth(column) * printScale(columnCount) + extra;
+}
+
+std::vector<PrintPage> layoutPrint(const WeekGrid& grid) {
+    std::vector<PrintPage> pages(1);
+    addRow(pages.back(), grid, 0, kPrintTop, true, 0);
+    int counter = 0;
+    for (int row = 1; row <= grid.rowCount() - 5; ++row) {
+        if (++counter > kPrintRowsPerPage) {
+            pages.emplace_back();
+            addRow(pages.back(), grid, 0, kPrintTop, true, 0);
+            counter = 1;
+        }
+        addRow(pages.back(), grid, row, kPrintTop + kPrintRowHeight * counter, false, counter);
+    }
+    return pages;
+}
+
+}  // namespace tandarel
