@@ -1,16 +1,27 @@
 #pragma once
 
-#include "ui/modal_window.h"
+#include "analysis/analysis_window.h"
+#include "analysis/non_replacement_analysis.h"
 
 namespace tandarel {
 
-class Stat_Non_Remplacement : public ui::ModalWindow {
+// Absences left without replacement over a period: totals by motif and a stacked bar
+// chart of the days.
+class Stat_Non_Remplacement : public AnalysisWindow {
     Q_OBJECT
 public:
     Stat_Non_Remplacement(ui::AppContext& context, QWidget* parent);
 
+    const BarChart& chart() const { return chart_; }
+
 protected:
-    void FormActivate() override;
+    void activateAnalysis() override;
+    void analyse(const Period& period, const WeekFileList& files) override;
+    void backgroundClicked() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    BarChart chart_;
 };
 
 }  // namespace tandarel

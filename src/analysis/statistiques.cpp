@@ -1,9 +1,120 @@
 #include "analysis/statistiques.h"
 
+#include <QPainter>
+
+#include "core/text_file.h"
+#include "ui/colour.h"
+#include "ui/file_errors.h"
+#include "ui/messages.h"
+#include "ui/qt_text.h"
+
 namespace tandarel {
+namespace {
+const std::array<const char*, 12> kHalfDayCaptions = {
+    "Lundi matin",    "Lundi après-midi",    "Mardi matin",    "Mardi après-midi",
+    "Mercredi matin", "Mercredi après-midi", "Jeudi matin",    "Jeudi après-midi",
+    "Vendredi matin", "Vendredi après-midi", "Samedi matin",   "Samedi après-midi"};
+}
 
-Statistiques::Statistiques(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(context, parent) {}
+Statistiques::Statistiques(ui::AppContext& context, QWidget* parent) : AnalysisWindow(context, parent, {130, 55, 45}) {
+    weekBar_ = makeTitleBar(QStringLiteral(" Définition actuelle de la semaine "), QRect(5, 75, 236, 18), this);
+    weekFrame_ = new QFrame(this);
+    weekFrame_->setFrameShape(QFrame::Box);
+    weekFrame_->setGeometry(5, 92, 236, 200);
+    for (int i = 0; i < 12; ++i) {
+        auto* box = new QCheckBox(QString::fromUtf8(kHalfDayCaptions[static_cast<std::size_t>(i)]), weekFrame_);
+        const int day = i / 2;
+        box->setGeometry(i % 2 == 0 ? QRect(12, 20 + 30 * day, 100, 17) : QRect(115, 20 + 30 * day, 115, 17));
+        // They show semaine.pln; the week is defined elsewhere.
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setFocusPolicy(Qt::NoFocus);
+        weekBoxes_[static_cast<std::size_t>(i)] = box;
+    }
+    substitutesBox_ = new QGroupBox(QStringLiteral(" Remplaçants "), this);
+    substitutesBox_->setGeometry(5, 298, 236, 40);
+    substitutesLabel_ = new QLabel(substitutesBox_);
+    substitutesLabel_->setGeometry(15, 18, 150, 17);
+    substitutesValue_ = new QLineEdit(substitutesBox_);
+    substitutesValue_->setGeometry(170, 15, 45, 21);
+    substitutesValue_->setReadOnly(true);
+    substitutesValue_->setFocusPolicy(Qt::NoFocus);
+}
 
-void Statistiques::FormActivate() { setWindowTitle(QStringLiteral("Tandarel - Analyse     -     ")); }
+void Statistiques::activateAnalysis() {
+    resultShown_ = false;
+    pie_.clear();
+    grid().setRows(initialReplacementGrid());
+    for (std::size_t i = 0; i < kCategoryCount; ++i)
+        grid().setValueColour(static_cast<int>(i) + 1, kCategories[i].inGrid ? ui::bgr(kCategories[i].colour) : QColor());
+    int seed = 0;
+    const auto personnels = context_.file(kSubstitutesFile);
+    ui::reportingFileErrors(context_.messages, [&] {
+        if (entryExists(personnels)) seed = substituteSeed(readTextLines(personnels).size());
+    });
+    substitutes_ = {seed, seed};
+}
+
+void Statistiques::analyse(const Period& period, const WeekFileList& files) {
+    const auto analysis = analyseReplacements(files, period, substitutes_);
+    substitutes_ = analysis.substitutes;
+    for (const auto& message : analysis.walk.messages) context_.messages.inform(ui::toQ(message));
+    const auto percent = percentages(analysis.counts);
+    grid().setRows(replacementGrid(analysis.counts, percent));
+    showWorkingWeek();
+    const auto line = substituteLine(substitutes_);
+    substitutesLabel_->setText(ui::toQ(line.label));
+    substitutesValue_->setText(ui::toQ(line.value));
+    pie_ = pieSectors(percent);
+    showWalk(analysis.walk);
+    weekBar_->show();
+    weekFrame_->show();
+    substitutesBox_->show();
+    resultShown_ = true;
+    update();
+}
+
+void Statistiques::showWorkingWeek() {
+    for (auto* box : weekBoxes_) box->setChecked(false);
+    const auto file = context_.file(kWorkingWeekFile);
+    if (!entryExists(file)) {
+        context_.messages.inform(ui::toQ(kMissingWorkingWeekMessage));
+        return;
+    }
+    const auto worked = workedHalfDays(readFirstLine(file));
+    for (std::size_t i = 0; i < worked.size(); ++i) weekBoxes_[i]->setChecked(worked[i]);
+}
+
+void Statistiques::hideResults() {
+    AnalysisWindow::hideResults();
+    weekBar_->hide();
+    weekFrame_->hide();
+    substitutesBox_->hide();
+}
+
+void Statistiques::backgroundClicked() {
+    hideEntryAndResults();
+    if (!resultShown_) return;
+    pie_.clear();
+    update();
+    resultShown_ = false;  // nothing is displayed any more, whatever the answer
+    askAnotherAnalysis();
+}
+
+void Statistiques::paintEvent(QPaintEvent* event) {
+    AnalysisWindow::paintEvent(event);
+    if (pie_.empty()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF disc(kPieCentreX - kPieRadius, kPieCentreY - kPieRadius, 2 * kPieRadius, 2 * kPieRadius);
+    // Angles grow clockwise on the screen; Qt's grow counter-clockwise, in 1/16 degree.
+    for (const auto& sector : pie_) {
+        painter.setBrush(ui::bgr(sector.colour));
+        if (sector.spanDegrees >= 360)
+            painter.drawEllipse(disc);
+        else
+            painter.drawPie(disc, -sector.startDegrees * 16, -sector.spanDegrees * 16);
+    }
+}
 
 }  // namespace tandarel

@@ -1,0 +1,122 @@
+#include "analysis/analysis_window.h"
+
+#include <QMouseEvent>
+
+#include "ui/colour.h"
+#include "ui/file_errors.h"
+#include "ui/messages.h"
+#include "ui/qt_text.h"
+#include "ui/screen.h"
+
+namespace tandarel {
+
+AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::vector<int> gridColumns)
+    : ui::ModalWindow(context, parent) {
+    setAutoFillBackground(true);
+    auto colours = palette();
+    colours.setColor(QPalette::Window, ui::bgr(kWindowColour));
+    setPalette(colours);
+
+    dialogue_ = new PeriodDialogue(context.messages, context.clock, this);
+    dialogue_->setGeometry(0, 0, kWidth, kHeight);
+
+    rangeFrame_ = new QGroupBox(QStringLiteral(" Plage retenue pour l'analyse"), this);
+    rangeFrame_->setGeometry(295, 5, 470, 65);
+    auto* startLabel = new QLabel(QStringLiteral(" Date de début "), rangeFrame_);
+    startLabel->setGeometry(5, 28, 80, 20);
+    rangeStart_ = new QLineEdit(rangeFrame_);
+    rangeStart_->setGeometry(87, 26, 150, 24);
+    auto* endLabel = new QLabel(QStringLiteral(" Date de fin "), rangeFrame_);
+    endLabel->setGeometry(240, 28, 68, 20);
+    rangeEnd_ = new QLineEdit(rangeFrame_);
+    rangeEnd_->setGeometry(310, 26, 150, 24);
+    for (auto* field : {rangeStart_, rangeEnd_}) {
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::NoFocus);
+    }
+
+    files_ = std::make_unique<TitledList>(QStringLiteral(" Liste des fichiers analysés "), 340, 75, 160, 123, this);
+    days_ = std::make_unique<TitledList>(QStringLiteral(" Liste des jours analysés "), 605, 75, 160, 475, this);
+    gridBar_ = makeTitleBar(QStringLiteral(" Résultat de l'analyse (en jours) "), QRect(5, 344, 236, 18), this);
+    grid_ = new ResultGrid(std::move(gridColumns), this);
+    grid_->setGeometry(5, 364, 236, 203);
+
+    dialogue_->lower();  // its bare area is the window's background
+    connect(dialogue_, &PeriodDialogue::modeChosen, this, [this] {
+        rangeStart_->clear();
+        rangeEnd_->clear();
+    });
+    connect(dialogue_, &PeriodDialogue::periodAccepted, this, &AnalysisWindow::onPeriodAccepted);
+    connect(dialogue_, &PeriodDialogue::quitRequested, this, &QWidget::close);
+}
+
+void AnalysisWindow::FormActivate() {
+    setWindowTitle(QStringLiteral("Tandarel - Analyse     -     "));
+    const auto screen = ui::screenSize();
+    setGeometry(centredOrigin(screen.width(), kWidth), centredOrigin(screen.height(), kHeight), kWidth, kHeight);
+    dialogue_->reset();
+    hideResults();
+    rangeStart_->clear();
+    rangeEnd_->clear();
+    activateAnalysis();
+}
+
+void AnalysisWindow::hideResults() {
+    rangeFrame_->hide();
+    files_->setVisible(false);
+    days_->setVisible(false);
+    gridBar_->hide();
+    grid_->hide();
+}
+
+void AnalysisWindow::hideEntryAndResults() {
+    dialogue_->hideEntry();
+    hideResults();
+}
+
+void AnalysisWindow::showWalk(const PeriodWalk& walk) {
+    rangeStart_->setText(ui::toQ(walk.rangeStart));
+    rangeEnd_->setText(ui::toQ(walk.rangeEnd));
+    files_->setEntries(walk.files);
+    days_->setEntries(walk.days);
+    rangeFrame_->show();
+    files_->setVisible(true);
+    days_->setVisible(true);
+    gridBar_->show();
+    grid_->show();
+}
+
+bool AnalysisWindow::askAnotherAnalysis() {
+    const bool again =
+        context_.messages.ask(ui::toQ(kAnotherAnalysisCaption), ui::toQ(kAnotherAnalysisQuestion));
+    if (again)
+        dialogue_->showModeChoice();
+    else
+        close();
+    return again;
+}
+
+void AnalysisWindow::onPeriodAccepted(const Period& period) {
+    const auto files = collectWeekFiles(context_.dataFolder, period.start, period.end);
+    if (files.empty()) {
+        context_.messages.inform(ui::toQ(noWeekFileMessage(period.mode)));
+        dialogue_->abandonEntry(period.mode);
+        askAnotherAnalysis();
+        return;
+    }
+    // A week file that cannot be read stops the analysis; the user may start another.
+    if (!ui::reportingFileErrors(context_.messages, [&] { analyse(period, files); })) {
+        hideResults();
+        askAnotherAnalysis();
+    }
+}
+
+void AnalysisWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    QWidget* under = childAt(event->position().toPoint());
+    if (under != nullptr && under != dialogue_) return;
+    event->accept();
+    backgroundClicked();
+}
+
+}  // namespace tandarel

@@ -1,0 +1,135 @@
+#include "analysis/non_replacement_analysis.h"
+
+#include <algorithm>
+
+#include "analysis/analysis_format.h"
+#include "core/fields.h"
+
+namespace tandarel {
+namespace {
+
+std::optional<std::size_t> motifOf(std::string_view letter) {
+    for (std::size_t i = 0; i < kMotifCount; ++i)
+        if (kMotifs[i].letter == letter) return i;
+    return std::nullopt;
+}
+
+int countValue(std::string_view digits) {
+    int value = 0;
+    for (const char c : digits) value = value * 10 + (c - '0');
+    return value;
+}
+
+}  // namespace
+
+void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplacementAnalysis& analysis,
+                          std::vector<std::string>& messages) {
+    const int firstLine = std::max(1, table.rowCount() - 4);  // never the header of a short file
+    for (int day = columns.first; day <= columns.last; ++day) {
+        DayCounts counts;
+        for (int row = firstLine; row < table.rowCount(); ++row) {
+            const auto cell = trimmed(table.cell(row, day));
+            if (cell == "HTS") {
+                counts.hts = true;
+                continue;
+            }
+            if (characterCount(cell) <= 2) continue;
+            const auto marked = splitMarked(cell);
+            if (!marked) continue;
+            int n = 0;
+            if (allDigits(marked->rest) && marked->rest.size() <= 3)
+                n = countValue(marked->rest);
+            else
+                messages.push_back("Je ne traite pas la donnée suivante : " + marked->letter +
+                                   std::string(kMotifMarker) + marked->rest + " !");
+            // Only the four motifs count: the overall total stays the sum of theirs.
+            if (const auto motif = motifOf(marked->letter)) {
+                analysis.totals[*motif] += n;
+                analysis.total += n;
+                counts.counts[*motif] = n;
+            }
+        }
+        if (!counts.hts)
+            for (const int n : counts.counts) counts.total += n;
+        analysis.days.push_back(counts);
+    }
+}
+
+NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period) {
+    NonReplacementAnalysis analysis;
+    auto walk = walkPeriod(files, period, [&](const WeekTable& table, ColumnRange columns, PeriodWalk& w) {
+        countNonReplacements(table, columns, analysis, w.messages);
+    });
+    analysis.walk = std::move(walk);
+    return analysis;
+}
+
+GridRows initialNonReplacementGrid() {
+    GridRows rows{{"Non-Remplacements", "  Totaux"}};
+    for (const auto& motif : kMotifs) rows.push_back({std::string(motif.label), "0"});
+    rows.push_back({kTotalRowLabel, "0"});
+    return rows;
+}
+
+GridRows nonReplacementGrid(const NonReplacementAnalysis& analysis) {
+    GridRows rows{{"Non-Remplacements", "  Totaux"}};
+    for (std::size_t i = 0; i < kMotifCount; ++i)
+        rows.push_back({std::string(kMotifs[i].label), paddedDays(analysis.totals[i])});
+    rows.push_back({kTotalRowLabel, paddedDays(analysis.total)});
+    return rows;
+}
+
+int barUnitWidth(int days) {
+    static constexpr std::array<std::pair<int, int>, 15> steps = {{{192, 1}, {128, 2}, {96, 3}, {77, 4}, {64, 5},
+                                                                   {55, 6}, {48, 7}, {42, 8}, {38, 9}, {35, 10},
+                                                                   {32, 11}, {29, 12}, {27, 13}, {25, 14}, {24, 15}}};
+    for (const auto& [above, width] : steps)
+        if (days > above) return width;
+    return 16;
+}
+
+int barUnitHeight(int largest) {
+    static constexpr std::array<std::pair<int, int>, 8> steps = {
+        {{128, 1}, {64, 2}, {32, 4}, {16, 8}, {8, 16}, {4, 32}, {2, 64}, {1, 128}}};
+    for (const auto& [above, height] : steps)
+        if (largest > above) return height;
+    return 256;
+}
+
+BarChart barChart(const std::vector<DayCounts>& days) {
+    BarChart chart;
+    int shown = 0, largest = 0;
+    for (const auto& day : days) {
+        if (day.hts) continue;
+        ++shown;
+        largest = std::max(largest, day.total);
+    }
+    chart.unitWidth = barUnitWidth(shown);
+    chart.unitHeight = barUnitHeight(largest);
+    if (largest == 0) return chart;
+    const int w = chart.unitWidth, h = chart.unitHeight;
+    const int frameHeight = largest * h + 30;
+    chart.frame = {kChartLeft, kChartBaseline - frameHeight, 2 * w * shown + 20, frameHeight};
+    // Stacked from the baseline up: Maladie, Equipe, Convenance, Autre.
+    static constexpr std::array<Motif, kMotifCount> stack = {Motif::Maladie, Motif::Equipe, Motif::ConvPerso,
+                                                            Motif::Autre};
+    int x = kChartLeft + 10;
+    for (const auto& day : days) {
+        if (day.hts) continue;
+        DayBar bar;
+        bar.line = {x, kChartBaseline - day.total * h, 1, day.total * h};
+        int top = kChartBaseline;
+        for (const auto motif : stack) {
+            const auto i = static_cast<std::size_t>(motif);
+            const int height = day.counts[i] * h;
+            if (height == 0) continue;
+            top -= height;
+            bar.segments.push_back({{x + 1, top, 2 * w - 1, height}, kMotifs[i].colour});
+        }
+        chart.bars.push_back(std::move(bar));
+        x += 2 * w;
+    }
+    return chart;
+}
+
+}  // namespace tandarel

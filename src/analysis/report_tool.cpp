@@ -1,0 +1,224 @@
+#include "analysis/report_tool.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+#include "analysis/non_replacement_analysis.h"
+#include "analysis/replacement_analysis.h"
+#include "analysis/week_collection.h"
+#include "core/fields.h"
+#include "core/file_error.h"
+#include "core/reference_files.h"
+#include "core/text_file.h"
+
+namespace tandarel {
+namespace {
+
+struct UsageError {
+    std::string reason;
+};
+
+struct Request {
+    bool replacements = true;
+    bool csv = false;
+    PeriodStep step;
+};
+
+PeriodStep periodFromArguments(const std::vector<std::string>& a, const Date& today) {
+    const auto& mode = a[1];
+    auto expect = [&](std::size_t low, std::size_t high) {
+        if (a.size() < low || a.size() > high) throw UsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
+    };
+    if (mode == "annee") {
+        expect(3, 3);
+        return validateSchoolYearMode(a[2], today);
+    }
+    if (mode == "trimestre") {
+        expect(4, 5);
+        auto step = validateTrimester(a[2], a[3], today);
+        if (step.boundaryTrimester == 0) {
+            if (a.size() == 5 && !step.refused())
+                throw UsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
+            return step;
+        }
+        return validateBoundary(*step.schoolYear, step.boundaryTrimester, a.size() == 5 ? a[4] : "");
+    }
+    if (mode == "mois") {
+        expect(4, 4);
+        return validateMonth(a[2], a[3], today);
+    }
+    if (mode == "plage") {
+        expect(4, 4);
+        return validateDateRange(a[2], a[3], today);
+    }
+    throw UsageError{"type de plage inconnu « " + mode + " » (annee, trimestre, mois ou plage)"};
+}
+
+Request parse(std::vector<std::string> arguments, const Date& today) {
+    Request request;
+    const auto csv = std::remove(arguments.begin(), arguments.end(), "--csv");
+    request.csv = csv != arguments.end();
+    arguments.erase(csv, arguments.end());
+    if (arguments.size() < 2) throw UsageError{"arguments manquants"};
+    if (arguments[0] == "remplacements")
+        request.replacements = true;
+    else if (arguments[0] == "non-remplacements")
+        request.replacements = false;
+    else
+        throw UsageError{"analyse inconnue « " + arguments[0] + " » (remplacements ou non-remplacements)"};
+    request.step = periodFromArguments(arguments, today);
+    return request;
+}
+
+// A grid cell as the CSV holds it: no padding blanks, no " %".
+std::string csvCell(std::string_view cell) {
+    auto text = trimmed(cell);
+    if (text.size() >= 2 && text.substr(text.size() - 2) == " %") text = trimmed(text.substr(0, text.size() - 2));
+    return std::string(text);
+}
+
+void printCsv(std::ostream& out, const GridRows& rows) {
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) out << (c ? ";" : "") << csvCell(row[c]);
+        out << '\n';
+    }
+}
+
+std::string padded(std::string_view text, std::size_t width, bool right) {
+    const auto count = characterCount(text);
+    const std::string fill(width > count ? width - count : 0, ' ');
+    return right ? fill + std::string(text) : std::string(text) + fill;
+}
+
+// The grid as a text table: the labels as the window shows them, the values aligned right.
+void printGrid(std::ostream& out, const GridRows& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            widths[c] = std::max(widths[c], characterCount(c ? trimmed(row[c]) : std::string_view(row[c])));
+        }
+    for (const auto& row : rows) {
+        out << "  ";
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out << (c ? "   " : "") << padded(c ? trimmed(row[c]) : std::string_view(row[c]), widths[c], c != 0);
+        out << '\n';
+    }
+}
+
+void printWalk(std::ostream& out, const PeriodWalk& walk) {
+    out << "Plage retenue pour l'analyse :\n"
+        << "  Date de début : " << walk.rangeStart << '\n'
+        << "  Date de fin : " << walk.rangeEnd << '\n'
+        << "Liste des fichiers analysés :\n";
+    for (const auto& file : walk.files) out << "  " << file.text << '\n';
+    out << "Liste des jours analysés :\n";
+    for (const auto& day : walk.days)
+        out << (day.text.empty() ? "" : "  " + day.text) << (day.colour == kHtsDayColour && !day.text.empty() ? "  (HTS)" : "")
+            << '\n';
+}
+
+int run(const Request& request, const std::filesystem::path& dataFolder, std::ostream& out, std::ostream& err) {
+    const auto& period = *request.step.period;
+    const auto files = collectWeekFiles(dataFolder, period.start, period.end);
+    if (files.empty()) {
+        err << noWeekFileMessage(period.mode) << '\n';
+        return kReportNoWeekFile;
+    }
+    if (request.replacements) {
+        const auto personnels = dataFolder / kSubstitutesFile;
+        const int seed = entryExists(personnels) ? substituteSeed(readTextLines(personnels).size()) : 0;
+        const auto analysis = analyseReplacements(files, period, {seed, seed});
+        for (const auto& message : analysis.walk.messages) err << message << '\n';
+        const auto grid = replacementGrid(analysis.counts, percentages(analysis.counts));
+        if (request.csv) {
+            printCsv(out, grid);
+            return kReportDone;
+        }
+        out << "Analyse des remplacements (" << period.startText << " - " << period.endText << ")\n";
+        printWalk(out, analysis.walk);
+        out << "Résultat de l'analyse (en jours) :\n";
+        printGrid(out, grid);
+        const auto substitutes = substituteLine(analysis.substitutes);
+        out << trimmed(substitutes.label) << ' ' << substitutes.value << '\n';
+        return kReportDone;
+    }
+    const auto analysis = analyseNonReplacements(files, period);
+    for (const auto& message : analysis.walk.messages) err << message << '\n';
+    if (barChart(analysis.days).empty()) err << kNothingMissedMessage << '\n';
+    const auto grid = nonReplacementGrid(analysis);
+    if (request.csv) {
+        printCsv(out, grid);
+        return kReportDone;
+    }
+    out << "Analyse des non-remplacements (" << period.startText << " - " << period.endText << ")\n";
+    printWalk(out, analysis.walk);
+    out << "Résultat de l'analyse (en jours) :\n";
+    printGrid(out, grid);
+    return kReportDone;
+}
+
+}  // namespace
+
+std::string reportHelp() {
+    return "Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n"
+           "\n"
+           "Analyse les fichiers de semaine du dossier courant (le dossier des données) sur une\n"
+           "plage de dates, comme les fenêtres d'analyse du programme.\n"
+           "\n"
+           "ANALYSE :\n"
+           "  remplacements        jours de remplacement par motif d'absence, avec pourcentages\n"
+           "  non-remplacements    jours d'absence non remplacés, par motif\n"
+           "\n"
+           "PLAGE :\n"
+           "  annee AA/AA                  une année scolaire (du 01/08 au 31/07), ex. : annee 04/05\n"
+           "  trimestre AA/AA T [JJ/MM]    le trimestre T (1, 2 ou 3) ; pour les trimestres 2 et 3,\n"
+           "                               JJ/MM est la date-charnière entre eux (mois 03, 04 ou 05)\n"
+           "  mois AA/AA M                 le mois M (1 à 12) de l'année scolaire\n"
+           "  plage JJ/MM/AA JJ/MM/AA      de la date de début à la date de fin, incluses\n"
+           "\n"
+           "Options :\n"
+           "  --csv     n'écrit que la grille de résultat, en lignes UTF-8 séparées par « ; » :\n"
+           "            la ligne d'en-tête puis une ligne par ligne de la grille, jours avec une\n"
+           "            virgule décimale (2,25), pourcentages en nombres entiers sans « % »\n"
+           "  --help    affiche cette aide\n"
+           "\n"
+           "Sans --csv, le rapport donne la plage retenue, les fichiers et les jours analysés\n"
+           "(« (HTS) » : jour entièrement hors temps scolaire), la grille de résultat et, pour les\n"
+           "remplacements, le nombre de personnels.\n"
+           "\n"
+           "Les messages que les fenêtres afficheraient (saisie refusée, donnée non traitée...)\n"
+           "sont écrits sur la sortie d'erreur.\n"
+           "\n"
+           "Code de sortie :\n"
+           "  0  analyse faite\n"
+           "  1  aucun fichier de semaine dans la plage\n"
+           "  2  saisie refusée (message de la fenêtre) ou arguments incorrects\n"
+           "  3  un fichier n'a pas pu être lu\n";
+}
+
+int runAnalysisReport(const std::vector<std::string>& arguments, const std::filesystem::path& dataFolder,
+                      const Date& today, std::ostream& out, std::ostream& err) {
+    if (std::find_if(arguments.begin(), arguments.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+        arguments.end()) {
+        out << reportHelp();
+        return kReportDone;
+    }
+    try {
+        const auto request = parse(arguments, today);
+        if (request.step.refused() || !request.step.period) {
+            for (const auto& message : request.step.messages) err << message << '\n';
+            return kReportRefused;
+        }
+        return run(request, dataFolder, out, err);
+    } catch (const UsageError& usage) {
+        err << "tandarel-analyse : " << usage.reason << "\nEssayez « tandarel-analyse --help ».\n";
+        return kReportRefused;
+    } catch (const FileError& failure) {
+        err << failure.what() << '\n';
+        return kReportReadError;
+    }
+}
+
+}  // namespace tandarel
