@@ -12,10 +12,10 @@ namespace tandarel::testing {
 // A week file as the planning window writes it, filled cell by cell.
 class WeekBuilder {
 public:
-    // Every half-day of Monday to Friday worked unless `slots` says otherwise.
+    // Every half-day of Monday to Friday worked unless `halfDays` says otherwise.
     WeekBuilder(Date monday, int substitutes,
-                WorkingWeekSlots slots = {"LUM", "LUAM", "MAM", "MAAM", "MEM", "MEAM", "JEM", "JEAM", "VEM", "VEAM", "", ""})
-        : monday_(monday), grid_(buildNewWeek(std::vector<Substitute>(static_cast<std::size_t>(substitutes)), slots, monday)) {}
+                WorkingWeekSlots halfDays = {"LUM", "LUAM", "MAM", "MAAM", "MEM", "MEAM", "JEM", "JEAM", "VEM", "VEAM", "", ""})
+        : monday_(monday), grid_(buildNewWeek(std::vector<Substitute>(static_cast<std::size_t>(substitutes)), halfDays, monday)) {}
 
     // The motif line of plage 0..3 (M 1, M 2, AM 1, AM 2) of a substitute on a day column.
     WeekBuilder& motif(int substitute, int plage, int day, std::string cell) {
