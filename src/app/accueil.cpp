@@ -25,6 +25,7 @@
 #include "ui/colour.h"
 #include "ui/file_errors.h"
 #include "ui/messages.h"
+#include "ui/modal_window.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
 
@@ -49,7 +50,7 @@ void setFieldColour(QLineEdit& field, std::uint32_t colour) {
 }  // namespace
 
 Accueil::Accueil(ui::AppContext& context)
-    : context_(context), runModal_([](QDialog& window) { window.exec(); }) {
+    : context_(context), runModal_(ui::runModally) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildMenu();
 

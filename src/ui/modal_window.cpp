@@ -1,5 +1,6 @@
 #include "ui/modal_window.h"
 
+#include <QEventLoop>
 #include <QShowEvent>
 
 namespace tandarel::ui {
@@ -11,6 +12,15 @@ ModalWindow::ModalWindow(AppContext& context, QWidget* parent) : QDialog(parent)
 void ModalWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormActivate();
+}
+
+void runModally(QDialog& window) {
+    window.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+    window.show();
+    if (!window.isVisible()) return;
+    loop.exec(QEventLoop::DialogExec);
 }
 
 }  // namespace tandarel::ui

@@ -20,4 +20,9 @@ protected:
     AppContext& context_;
 };
 
+// Shows `window` modally and returns once it is closed. A window whose activation
+// closes it at once (a missing file, say) returns at once too, where QDialog::exec()
+// would wait for a close that already happened.
+void runModally(QDialog& window);
+
 }  // namespace tandarel::ui
