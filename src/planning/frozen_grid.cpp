@@ -194,7 +194,7 @@ QRect FrozenGrid::cellRect(int row, int column) const {
     const bool fixedColumn = column < 2;
     const QTableView* view = fixedRow ? (fixedColumn ? corner_ : top_) : (fixedColumn ? left_ : body_);
     const QRect rect = view->visualRect(model_.index(row, column));
-    return QRect(view->viewport()->mapTo(this, rect.topLeft()), rect.size());
+    return QRect(view->viewport()->mapTo(this, rect.topLeft()) - contentsRect().topLeft(), rect.size());
 }
 
 void FrozenGrid::showEditor(const QModelIndex& index) {

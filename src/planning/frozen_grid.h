@@ -54,7 +54,7 @@ public:
     QTableView& labelColumns() { return *left_; }
     QTableView& corner() { return *corner_; }
 
-    // Visual rectangle of a cell in this widget's coordinates (the fixed cells included).
+    // Where a cell is drawn, in the grid's own coordinates (the fixed cells included).
     QRect cellRect(int row, int column) const;
 
     // The always-shown editor ("editing on") on one cell, or none.

@@ -58,20 +58,8 @@ TEST_F(Week, StoredWeekIsUsedUnchanged) {
     week.moveTo({2005, 4, 27});
     EXPECT_EQ(week.grid(), stored);
     EXPECT_EQ(week.grid().substituteCount(), 3);
-}
-
-TEST_F(Week, StepsLoadTheirOwnFiles) {
-    WeekGrid before = newWeek(3);
-    before.setCell(1, 2, "Avant");
-    saveWeek(folder.path(), {2005, 4, 18}, before);
-    week.moveTo({2005, 4, 27});
-    week.moveToPreviousWeek();
-    EXPECT_EQ(week.currentDate(), (Date{2005, 4, 18}));
-    EXPECT_EQ(week.grid(), before);
-    week.moveToNextWeek();
-    week.moveToNextWeek();
-    EXPECT_EQ(week.monday(), (Date{2005, 5, 2}));
-    EXPECT_EQ(week.grid().cell(0, 2), "lundi 2 mai 2005");
+    EXPECT_EQ(week.substituteOfRow(32)->Nom, "NOM 4");
+    EXPECT_EQ(week.substituteOfRow(33), nullptr);  // no fifth substitute in the table
 }
 
 TEST_F(Week, SaveCreatesTheSchoolYearFolder) {
@@ -96,13 +84,6 @@ TEST_F(Week, FailuresLeaveTheShownWeekAlone) {
     EXPECT_THROW(week.moveToNextWeek(), FileError);
     EXPECT_EQ(week.monday(), kMonday);
     EXPECT_EQ(week.grid().cell(1, 2), "Vernelle");
-}
-
-TEST_F(Week, SubstituteOfEachBlock) {
-    EXPECT_EQ(week.substituteOfRow(0), nullptr);
-    EXPECT_EQ(week.substituteOfRow(9)->Nom, "NOM 2");
-    EXPECT_EQ(week.substituteOfRow(24)->Nom, "NOM 3");
-    EXPECT_EQ(week.substituteOfRow(25), nullptr);  // a stored week with more blocks than the table
 }
 
 }  // namespace
