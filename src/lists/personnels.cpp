@@ -8,6 +8,7 @@
 #include "core/text_file.h"
 #include "lists/list_grid.h"
 #include "lists/list_order.h"
+#include "lists/transfer_steps.h"
 #include "ui/file_errors.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
@@ -28,7 +29,8 @@ std::string Substitute::*const kFields[5] = {&Substitute::Nom, &Substitute::Comm
 Personnels::Personnels(ui::AppContext& context, QWidget* parent)
     : ui::ModalWindow(context, parent),
       grid_(new ListGrid(context.messages, 5, 24, this)),
-      chrome_(*this, QStringLiteral("Cliquez dans une cellule ")) {
+      chrome_(*this, QStringLiteral("Cliquez dans une cellule ")),
+      transfer_(new TransferSteps(context, *this)) {
     grid_->setColumnReadOnly(kActivityColumn);
     for (int column = 0; column < 5; ++column) grid_->setColumnWidth(column, kColumnWidth);
     setTitles(false);
@@ -40,6 +42,7 @@ Personnels::Personnels(ui::AppContext& context, QWidget* parent)
     connect(chrome_.insertBelow, &QPushButton::clicked, this, [this] { insertRow(InsertPlace::Below); });
     connect(chrome_.remove, &QPushButton::clicked, this, &Personnels::removeRow);
     connect(chrome_.quit, &QPushButton::clicked, this, &Personnels::onQuitter);
+    connect(transfer_, &TransferSteps::finished, this, &QDialog::accept);
 }
 
 void Personnels::setTitles(bool fileMissing) {
@@ -56,6 +59,7 @@ void Personnels::FormActivate() {
     previousText_.clear();
     modified_ = false;
 
+    transfer_->reset();
     grid_->setTyping(false);
     grid_->setGeometry(100, 65, 5 * kColumnWidth + 30, grid_->height());
     grid_->show();
@@ -170,8 +174,11 @@ void Personnels::onQuitter() {
     grid_->commitEditing();
     auto list = records();
     if (!holdsAnyName(list)) {
+        // No one to hand a timetable to: nothing is saved, no week is rewritten.
         context_.messages.inform(QStringLiteral("Aucun personnel saisi, je n'enregistre pas !"));
-        startTransfer();
+        chrome_.hideAll();
+        grid_->hide();
+        transfer_->finish();
         return;
     }
     if (!writeRecords(kEditedListFile, list)) return;
@@ -191,9 +198,7 @@ void Personnels::onQuitter() {
     modified_ = false;
     context_.messages.inform(QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !"));
     grid_->hide();
-    startTransfer();
+    transfer_->start();
 }
-
-void Personnels::startTransfer() { accept(); }
 
 }  // namespace tandarel

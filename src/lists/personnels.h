@@ -14,6 +14,7 @@ class QKeyEvent;
 namespace tandarel {
 
 class ListGrid;
+class TransferSteps;
 
 // The substitutes list: saved at every cell change, saved again on "Quitter" as
 // edited (personnels.tmp) and sorted (personnels.pln), after which the timetables
@@ -27,6 +28,7 @@ public:
 
     ListGrid& grid() { return *grid_; }
     const ListChrome& chrome() const { return chrome_; }
+    TransferSteps& transfer() { return *transfer_; }
 
 protected:
     void FormActivate() override;
@@ -43,7 +45,6 @@ private:
     void insertRow(InsertPlace place);
     void removeRow();
     void onQuitter();
-    void startTransfer();
 
     std::vector<Substitute> records() const;
     void showRecords(const std::vector<Substitute>& records);
@@ -55,6 +56,7 @@ private:
 
     ListGrid* grid_ = nullptr;
     ListChrome chrome_;
+    TransferSteps* transfer_ = nullptr;
     std::optional<Cell> current_;
     std::optional<Cell> previous_;
     QString previousText_;

@@ -43,3 +43,20 @@ void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std
 }
 
 }  // namespace tandarel
+
+namespace tandarel {
+
+std::string leftAloneMessage(const std::string& folderName, const std::vector<std::string>& fileNames) {
+    std::string files;
+    for (const auto& name : fileNames) {
+        if (!files.empty()) files += ", ";
+        files += (std::filesystem::path(folderName) / name).make_preferred().string();
+    }
+    if (fileNames.size() == 1)
+        return "La semaine " + files +
+               " n'a pas été modifiée : ce fichier n'a pas de ligne « Non-remplacements ».";
+    return "Les semaines " + files +
+           " n'ont pas été modifiées : ces fichiers n'ont pas de ligne « Non-remplacements ».";
+}
+
+}  // namespace tandarel

@@ -34,3 +34,10 @@ void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std
                       const SlotPatterns& patterns, RewriteOutcome& outcome);
 
 }  // namespace tandarel
+
+namespace tandarel {
+
+// The sentence naming the week files left untouched for want of the week layout.
+std::string leftAloneMessage(const std::string& folderName, const std::vector<std::string>& fileNames);
+
+}  // namespace tandarel

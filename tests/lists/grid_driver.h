@@ -28,6 +28,11 @@ inline void clickCell(QTableWidget& grid, int row, int column) {
         return;
     }
     grid.scrollTo(index);
+    // An open editor covers its cell: the click lands in it, as the user's would.
+    if (auto* editor = grid.indexWidget(index)) {
+        QTest::mouseClick(editor, Qt::LeftButton, {}, editor->rect().center());
+        return;
+    }
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
 }
 
@@ -66,6 +71,7 @@ inline void showActive(QWidget& window) {
     QApplication::setActiveWindow(&window);
     window.activateWindow();
     (void)QTest::qWaitForWindowActive(&window);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
 }  // namespace tandarel::testing

@@ -1,0 +1,196 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "grid_driver.h"
+#include "lists/personnels.h"
+#include "lists/transfer_steps.h"
+#include "widget_fixture.h"
+
+namespace tandarel::testing {
+namespace {
+
+const std::string kTitle = "Fichier des personnels remplaçants";
+const std::string kHeader =
+    "Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005;jeudi 28 avril 2005;vendredi 29 avril 2005;";
+
+// Eight lines of one substitute, with a placement in its first two lines.
+std::vector<std::string> block(const std::string& name, const std::string& school, const std::string& phone) {
+    return {name + ";M 1;Nontron - Elém;;;;", school + ";Nom;M¤DURAND;;;;", "Nontron;M 2;;;;;", phone + ";Nom;;;;;",
+            ";AM 1;;;;HTS;", ";Nom;;;;HTS;", ";AM 2;;;;HTS;", ";Nom;;;;HTS;"};
+}
+
+const std::vector<std::string> kNonReplacements = {"Non-remplacements;M;M¤2;;;;", ";E;;;;;", ";C;;;;;", ";A;;;;;"};
+
+std::vector<std::string> week(std::initializer_list<std::vector<std::string>> blocks) {
+    std::vector<std::string> lines{kHeader};
+    for (const auto& b : blocks) lines.insert(lines.end(), b.begin(), b.end());
+    lines.insert(lines.end(), kNonReplacements.begin(), kNonReplacements.end());
+    return lines;
+}
+
+class TransferTest : public WidgetTest {
+protected:
+    void SetUp() override {
+        folder.writeLines("semaine.pln", {"LUM;LUAM;MAM;MAAM;;;JEM;JEAM;VEM;;;;"});
+        folder.writeLines("personnels.pln", {kTitle, "ALBERT Jean;Nontron;Ecole A;05 01;Oui;",
+                                             "BERNARD Léa;Nontron;Ecole B;05 02;Oui;",
+                                             "CARON Paul;Nontron;Ecole C;05 03;Oui;"});
+        oldWeek = week({block("ALBERT Jean", "Ecole A", "05 01"), block("BERNARD Léa", "Ecole B", "05 02"),
+                        block("CARON Paul", "Ecole C", "05 03")});
+        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
+            folder.writeLines(name, oldWeek);
+        folder.writeLines("04_05/lisez-moi.txt", {"notes"});
+    }
+    void open() { showActive(window); }
+    void edit(int row, int column, const QString& text) {
+        ASSERT_TRUE(typeInCell(window.grid(), row, column, text));
+        clickCell(window.grid(), row, column == 0 ? 1 : 0);
+    }
+    void quit() {
+        window.chrome().quit->click();
+        settle();
+    }
+    TransferSteps& transfer() { return window.transfer(); }
+    std::vector<std::string> pairing(int column) {
+        std::vector<std::string> out;
+        for (int r = 0; r < transfer().pairingGrid().rowCount(); ++r)
+            out.push_back(transfer().pairingGrid().item(r, column)->text().toStdString());
+        return out;
+    }
+    void chooseName(const std::string& name) {
+        for (auto* button : transfer().nameChoices())
+            if (button->text().toStdString() == name) {
+                button->click();
+                return;
+            }
+        ADD_FAILURE() << "no choice " << name;
+    }
+    std::vector<bool> ticks() {
+        std::vector<bool> out;
+        for (int i = 0; i < transfer().weekList().count(); ++i)
+            out.push_back(transfer().weekList().item(i)->checkState() == Qt::Checked);
+        return out;
+    }
+    void expectFinished() {
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(folder.exists("personnels.alt"));
+        EXPECT_FALSE(folder.exists("personnels.tmp"));
+    }
+    void expectWeeksUntouched() {
+        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
+            EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
+    }
+
+    std::vector<std::string> oldWeek;
+    Personnels window{context, nullptr};
+};
+
+const QString kSorted = QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !");
+
+TEST_F(TransferTest, WholeSequenceFromQuitter) {
+    open();
+    edit(0, 3, QStringLiteral("05 99"));
+    clickCell(window.grid(), 2, 0);
+    window.chrome().insertBelow->click();
+    edit(3, 0, QStringLiteral("DUPUIS Marie"));
+    edit(3, 1, QStringLiteral("Nontron"));
+    quit();
+    EXPECT_EQ(messages.informs(), QStringList{kSorted});
+
+    // The pairing, by position, with the added name opposite nobody.
+    EXPECT_FALSE(window.grid().isVisible());
+    EXPECT_TRUE(transfer().pairingGrid().isVisible());
+    EXPECT_TRUE(transfer().remark().isVisible());
+    EXPECT_EQ(pairing(0), (std::vector<std::string>{"ALBERT Jean", "BERNARD Léa", "CARON Paul", "DUPUIS Marie"}));
+    EXPECT_EQ(pairing(1), (std::vector<std::string>{"ALBERT Jean", "BERNARD Léa", "CARON Paul", ""}));
+    EXPECT_EQ(transfer().pairingGrid().height(), 25 * 5 + 25);
+    EXPECT_FALSE(transfer().nameFrame().isVisible());
+
+    // A click empties the left cell and offers the names; a duplicate is refused.
+    clickCell(transfer().pairingGrid(), 3, 0);
+    EXPECT_EQ(pairing(0)[3], "");
+    EXPECT_TRUE(transfer().nameFrame().isVisible());
+    EXPECT_EQ(transfer().nameFrame().height(), 20 + 25 * 4 + 5);
+    chooseName("ALBERT Jean");
+    EXPECT_EQ(pairing(0)[3], "ALBERT Jean");
+    EXPECT_FALSE(transfer().nameFrame().isVisible());
+    transfer().newListDone().click();
+    EXPECT_EQ(messages.informs().value(1),
+              QStringLiteral("Il y a doublon(s) dans la colonne de gauche. Veuillez corriger..."));
+    EXPECT_TRUE(transfer().pairingGrid().isVisible());
+    clickCell(transfer().pairingGrid(), 3, 0);
+    chooseName("DUPUIS Marie");
+    for (auto* button : transfer().nameChoices()) EXPECT_FALSE(button->isChecked());
+    transfer().newListDone().click();
+
+    // The weeks of this school year only, stray files left out.
+    EXPECT_FALSE(transfer().pairingGrid().isVisible());
+    EXPECT_TRUE(transfer().weekList().isVisible());
+    EXPECT_EQ(transfer().weekList().item(1)->text(), QStringLiteral("05_04_25.pln (lundi 25 avril 2005 )"));
+    EXPECT_EQ(transfer().weekList().height(), 13 * 3 + 5);
+    EXPECT_EQ(transfer().options().height(), 65);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    transfer().option(WeekOption::All).click();
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    transfer().option(WeekOption::ThisWeekAndLater).click();
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true}));
+    transfer().weekList().item(2)->setCheckState(Qt::Unchecked);
+    transfer().finDeChoix().click();
+
+    EXPECT_EQ(messages.informs().value(2),
+              QStringLiteral("Modification de la (des) semaine(s) sélectionnée(s) effectuée !"));
+    EXPECT_EQ(messages.informs().size(), 3);
+    auto albert = block("ALBERT Jean", "Ecole A", "05 99");
+    const std::vector<std::string> dupuis{"DUPUIS Marie;M 1;;;;;", ";Nom;;;;;", "Nontron;M 2;;;;;", ";Nom;;;;;",
+                                          ";AM 1;;;;HTS;",         ";Nom;;;;HTS;", ";AM 2;;;;HTS;",  ";Nom;;;;HTS;"};
+    EXPECT_EQ(folder.readBytes("04_05/05_04_25.pln"),
+              cp1252Lines(week({albert, block("BERNARD Léa", "Ecole B", "05 02"), block("CARON Paul", "Ecole C", "05 03"),
+                                dupuis})));
+    for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
+        EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
+    expectFinished();
+    EXPECT_TRUE(messages.errors().isEmpty());
+}
+
+TEST_F(TransferTest, ActivityAloneClosesWithoutPairing) {
+    open();
+    clickCell(window.grid(), 1, Personnels::kActivityColumn);
+    clickCell(window.grid(), 1, 0);
+    quit();
+    EXPECT_EQ(messages.informs(), QStringList{kSorted});
+    EXPECT_EQ(transfer().pairingGrid().rowCount(), 0);
+    EXPECT_FALSE(transfer().pairingGrid().isVisible());
+    expectFinished();
+    expectWeeksUntouched();
+}
+
+TEST_F(TransferTest, ThisWeekWithoutFileTicksNothing) {
+    std::filesystem::remove(folder / "04_05/05_04_25.pln");
+    open();
+    edit(0, 3, QStringLiteral("05 99"));
+    quit();
+    transfer().newListDone().click();
+    transfer().option(WeekOption::ThisWeekAndLater).click();
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
+    transfer().finDeChoix().click();
+    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Aucune semaine ne sera modifiée !")}));
+    expectFinished();
+    EXPECT_EQ(folder.readBytes("04_05/05_04_18.pln"), cp1252Lines(oldWeek));
+}
+
+TEST_F(TransferTest, NoWeekOfThisSchoolYear) {
+    clock.set(QDateTime(QDate(2005, 9, 5), QTime(9, 0)));
+    open();
+    edit(0, 3, QStringLiteral("05 99"));
+    quit();
+    transfer().newListDone().click();
+    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Pas de semaine à modifier...")}));
+    expectFinished();
+    expectWeeksUntouched();
+}
+
+}  // namespace
+}  // namespace tandarel::testing
