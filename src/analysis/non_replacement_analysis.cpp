@@ -33,17 +33,18 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
                 counts.hts = true;
                 continue;
             }
-            if (characterCount(cell) <= 2) continue;
-            const auto marked = splitMarked(cell);
-            if (!marked) continue;
+            // Stored text: one byte a character, "¤" second.
+            const auto marker = WeekTable::storedMarker();
+            if (cell.size() <= 2 || cell.substr(1, marker.size()) != marker) continue;
+            const auto letter = cell.substr(0, 1), count = cell.substr(1 + marker.size());
             int n = 0;
-            if (allDigits(marked->rest) && marked->rest.size() <= 3)
-                n = countValue(marked->rest);
+            if (allDigits(count) && count.size() <= 3)
+                n = countValue(count);
             else
-                messages.push_back("Je ne traite pas la donnée suivante : " + marked->letter +
-                                   std::string(kMotifMarker) + marked->rest + " !");
+                messages.push_back("Je ne traite pas la donnée suivante : " + WeekTable::text(letter) +
+                                   std::string(kMotifMarker) + WeekTable::text(count) + " !");
             // Only the four motifs count: the overall total stays the sum of theirs.
-            if (const auto motif = motifOf(marked->letter)) {
+            if (const auto motif = motifOf(letter)) {
                 analysis.totals[*motif] += n;
                 analysis.total += n;
                 counts.counts[*motif] = n;

@@ -8,15 +8,18 @@
 namespace tandarel {
 namespace {
 
-Category categoryOf(std::string_view cell) {
-    if (cell.empty()) return Category::MiseADisposition;
-    const auto marked = splitMarked(cell);
-    if (!marked) return Category::Inconnu;
-    if (marked->letter == "M") return Category::Maladie;
-    if (marked->letter == "E") return Category::Equipe;
-    if (marked->letter == "C") return Category::ConvPerso;
-    if (marked->letter == "A") return Category::Autre;
-    return Category::Inconnu;
+// A motif line as stored: its code letter, then "¤" as second character.
+Category categoryOf(std::string_view stored) {
+    if (stored.empty()) return Category::MiseADisposition;
+    static const std::string_view marker = WeekTable::storedMarker();
+    if (stored.substr(1, marker.size()) != marker) return Category::Inconnu;
+    switch (stored.front()) {
+        case 'M': return Category::Maladie;
+        case 'E': return Category::Equipe;
+        case 'C': return Category::ConvPerso;
+        case 'A': return Category::Autre;
+        default: return Category::Inconnu;
+    }
 }
 
 // Index of the largest value, the first in grid order among equals, among those allowed.
@@ -42,11 +45,17 @@ int roundedPercent(long part, long whole) {
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     int substitutes = 0;
     const int lastSubstituteLine = table.rowCount() - 5;
+    const int first = std::max(columns.first, 0);
     for (int row = 1; row <= lastSubstituteLine; ++row) {
         if (row % 8 == 1) ++substitutes;
         if (row % 2 != 0) continue;  // school lines; motif lines are the even ones
-        for (int day = columns.first; day <= columns.last; ++day) {
-            const auto cell = trimmed(table.cell(row, day));
+        const auto cells = table.rowCells(row);
+        const int last = std::min(columns.last, static_cast<int>(cells.size()) - 1);
+        for (int day = first; day <= last; ++day) {
+            auto cell = cells[static_cast<std::size_t>(day)];
+            if (!cell.empty() && (static_cast<unsigned char>(cell.front()) <= 0x20 ||
+                                  static_cast<unsigned char>(cell.back()) <= 0x20))
+                cell = trimmed(cell);
             if (cell == "HTS" || cell == "Indisponible") continue;
             ++counts.counts[static_cast<std::size_t>(categoryOf(cell))];
             ++counts.total;

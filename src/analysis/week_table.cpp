@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/cp1252.h"
 #include "core/fields.h"
 #include "core/text_file.h"
 
@@ -10,41 +11,50 @@ namespace tandarel {
 namespace {
 
 // Calls `take(index, field)` for each field of a ";"-separated line (an unclosed last
-// field included), until it returns false.
+// field included), until it returns false. Fields are short: a plain byte loop beats
+// a search call per field.
 template <typename Take>
 void eachField(std::string_view line, Take&& take) {
-    for (int index = 0; !line.empty(); ++index) {
-        const auto sep = line.find(';');
-        if (!take(index, line.substr(0, sep))) return;
-        if (sep == std::string_view::npos) return;
-        line.remove_prefix(sep + 1);
+    const char* const end = line.data() + line.size();
+    const char* start = line.data();
+    int index = 0;
+    for (const char* p = start; p != end; ++p) {
+        if (*p != ';') continue;
+        if (!take(index++, std::string_view(start, static_cast<std::size_t>(p - start)))) return;
+        start = p + 1;
     }
+    if (start != end) take(index, std::string_view(start, static_cast<std::size_t>(end - start)));
 }
 
 }  // namespace
 
-WeekTable::WeekTable(std::vector<std::string> lines) : lines_(std::move(lines)) {
+WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), lines_(splitLines(bytes_)) {
     if (lines_.empty()) return;
     const std::string_view header = lines_.front();
     const auto marker = header.find(";M/AM");
     if (marker == std::string_view::npos) return;  // no day columns can be told apart
-    const int labels = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
-    days_ = std::max(0, static_cast<int>(countFields(header)) - labels);
+    labels_ = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
+    days_ = std::max(0, static_cast<int>(countFields(header)) - labels_);
     cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
-    for (std::size_t row = 0; row < lines_.size(); ++row) {
-        auto* out = cells_.data() + row * static_cast<std::size_t>(days_);
-        eachField(lines_[row], [&](int index, std::string_view field) {
-            const int day = index - labels;
-            if (day >= days_) return false;
-            if (day >= 0) out[day] = field;
-            return true;
-        });
-    }
+    split_.assign(lines_.size(), false);
+    headers_.reserve(static_cast<std::size_t>(days_));
+    for (int day = 0; day < days_; ++day) headers_.push_back(text(cell(0, day)));
 }
 
-std::string_view WeekTable::cell(int row, int day) const {
-    if (row < 0 || day < 0 || row >= rowCount() || day >= days_) return {};
-    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(days_) + static_cast<std::size_t>(day)];
+void WeekTable::splitRow(std::size_t row) const {
+    split_[row] = true;
+    auto* out = cells_.data() + row * static_cast<std::size_t>(days_);
+    eachField(lines_[row], [&](int index, std::string_view field) {
+        const int day = index - labels_;
+        if (day >= days_) return false;
+        if (day >= 0) out[day] = field;
+        return true;
+    });
+}
+
+const std::string& WeekTable::header(int day) const {
+    static const std::string none;
+    return day >= 0 && day < days_ ? headers_[static_cast<std::size_t>(day)] : none;
 }
 
 bool WeekTable::allHts(int day) const {
@@ -52,6 +62,13 @@ bool WeekTable::allHts(int day) const {
         if (cell(row, day) != "HTS") return false;
     return true;
 }
+
+std::string_view WeekTable::storedMarker() {
+    static const std::string marker = encodeCp1252(kMotifMarker).value_or(std::string());
+    return marker;
+}
+
+std::string WeekTable::text(std::string_view storedCell) { return decodeCp1252(storedCell); }
 
 FilePlace filePlace(std::size_t index, std::size_t count) {
     if (count == 1) return FilePlace::Only;
@@ -99,7 +116,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     bool anyDay = false;
     for (std::size_t index = 0; index < files.size(); ++index) {
-        const WeekTable table(readTextLines(files.paths[index]));
+        const WeekTable table(readFileBytes(files.paths[index]));
         const auto place = filePlace(index, files.size());
         const auto columns = analysedColumns(table, place, startKey, endKey);
         if (place == FilePlace::Only && columns.empty()) walk.messages.emplace_back(kForeignDateMessage);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,27 +14,53 @@ namespace tandarel {
 
 // The day columns of one week file (everything after the "M/AM" field of each line):
 // row r is file line r (row 0 the header with the day dates), column c day column c.
+// The cells stay in the file's own bytes, so that a year of files is counted without
+// converting every cell; the codes are compared in their stored form (`storedMarker`)
+// and only the texts shown to the user (the day dates, refused cells) are decoded.
 class WeekTable {
 public:
-    WeekTable() = default;
-    explicit WeekTable(std::vector<std::string> lines);
-    // The cells are views into the lines: a copy would point into the original.
+    explicit WeekTable(std::string fileBytes);
+    // The cells are views into the bytes held here.
     WeekTable(const WeekTable&) = delete;
     WeekTable& operator=(const WeekTable&) = delete;
-    WeekTable(WeekTable&&) = default;
-    WeekTable& operator=(WeekTable&&) = default;
 
     int rowCount() const { return static_cast<int>(lines_.size()); }
     int dayCount() const { return days_; }
-    // Out-of-range cells (short hand-edited lines included) read as empty.
-    std::string_view cell(int row, int day) const;
-    std::string_view header(int day) const { return cell(0, day); }
+    // The stored bytes of a cell; out-of-range cells (short hand-edited lines) read as empty.
+    std::string_view cell(int row, int day) const {
+        if (row < 0 || day < 0 || row >= rowCount() || day >= days_) return {};
+        const auto r = static_cast<std::size_t>(row);
+        if (!split_[r]) splitRow(r);
+        return cells_[r * static_cast<std::size_t>(days_) + static_cast<std::size_t>(day)];
+    }
+    // All the day cells of a line (none out of range).
+    std::span<const std::string_view> rowCells(int row) const {
+        if (row < 0 || row >= rowCount()) return {};
+        const auto r = static_cast<std::size_t>(row);
+        if (!split_[r]) splitRow(r);
+        return {cells_.data() + r * static_cast<std::size_t>(days_), static_cast<std::size_t>(days_)};
+    }
+    // The date of a day column, as text ("lundi 25 avril 2005").
+    const std::string& header(int day) const;
     // Every line below the header holds exactly "HTS" in that column.
     bool allHts(int day) const;
 
+    // "¤" as the files store it.
+    static std::string_view storedMarker();
+    // The stored bytes of a cell as text.
+    static std::string text(std::string_view storedCell);
+
 private:
-    std::vector<std::string> lines_;
-    std::vector<std::string_view> cells_;  // rowCount x dayCount, views into lines_
+    // A line is cut into its cells the first time one of them is read: each analysis
+    // reads only some of the lines.
+    void splitRow(std::size_t row) const;
+
+    std::string bytes_;
+    std::vector<std::string_view> lines_;
+    int labels_ = 0;  // fields before the first day column
+    mutable std::vector<std::string_view> cells_;  // rowCount x dayCount
+    mutable std::vector<bool> split_;
+    std::vector<std::string> headers_;
     int days_ = 0;
 };
 

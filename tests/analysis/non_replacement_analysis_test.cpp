@@ -18,7 +18,7 @@ struct Counted {
 };
 
 Counted countAll(const WeekBuilder& week) {
-    const WeekTable table(week.lines());
+    const WeekTable table(week.bytes());
     Counted c;
     countNonReplacements(table, {0, table.dayCount() - 1}, c.analysis, c.messages);
     return c;

@@ -18,7 +18,7 @@ Period range(Date start, Date end) {
 }
 
 MotifCounts countAll(const WeekBuilder& week) {
-    const WeekTable table(week.lines());
+    const WeekTable table(week.bytes());
     MotifCounts counts;
     countReplacements(table, {0, table.dayCount() - 1}, counts);
     return counts;
@@ -65,7 +65,7 @@ TEST(ReplacementCount, SchoolAndNonReplacementLinesAreNotMotifLines) {
     auto week = WeekBuilder(kMonday, 1, {"LUM", "", "", "", "", "", "", "", "", "", "", ""});
     week.motif(0, 0, 0, "HTS").motif(0, 1, 0, "HTS").school(0, 0, 0, "M¤x");
     week.missed(0, 0, "M¤3").missed(1, 0, "E¤x");
-    const WeekTable table(week.lines());
+    const WeekTable table(week.bytes());
     MotifCounts result;
     // A school line is never read as a motif, whatever it holds.
     EXPECT_EQ(countReplacements(table, {0, 0}, result), 1);
@@ -73,7 +73,7 @@ TEST(ReplacementCount, SchoolAndNonReplacementLinesAreNotMotifLines) {
 }
 
 TEST(ReplacementCount, OnlyTheAnalysedColumnsCount) {
-    const WeekTable table(WeekBuilder(kMonday, 2).motif(0, 0, 0, "M¤x").motif(1, 3, 4, "A¤y").lines());
+    const WeekTable table(WeekBuilder(kMonday, 2).motif(0, 0, 0, "M¤x").motif(1, 3, 4, "A¤y").bytes());
     MotifCounts result;
     EXPECT_EQ(countReplacements(table, {2, 4}, result), 2);
     EXPECT_EQ(result.counts, counts(0, 0, 0, 1, 23, 0));
@@ -108,14 +108,18 @@ TEST(ReplacementFiles, DamagedFilesCountWhatTheyHold) {
                              ";Nom;E¤;E¤", "", "", "", ""}, 2, 1, 2},
     };
     for (const auto& row : rows) {
-        const WeekTable table(row.lines);
+        const WeekTable table(tandarel::testing::cp1252Lines(row.lines));
         EXPECT_EQ(table.dayCount(), row.days) << row.name;
         MotifCounts result;
         EXPECT_EQ(countReplacements(table, {0, table.dayCount() - 1}, result), row.substitutes) << row.name;
         EXPECT_EQ(result.total, row.total) << row.name;
     }
-    EXPECT_EQ(WeekTable({"Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005"}).header(1),
+    EXPECT_EQ(WeekTable("Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005").header(1),
               "mardi 26 avril 2005");
+    // The dates are read from the stored bytes: "août" is one byte 0xFB there.
+    const WeekTable august(tandarel::testing::cp1252Lines({"Remplaçant / Affectation;M/AM;lundi 1 août 2005;"}));
+    EXPECT_EQ(august.header(0), "lundi 1 août 2005");
+    EXPECT_EQ(analysedColumns(august, FilePlace::Only, "20050801", "20050801").first, 0);
 }
 
 class ReplacementPeriod : public ::testing::Test {

@@ -38,6 +38,7 @@ public:
         return *this;
     }
     std::vector<std::string> lines() const { return formatWeekLines(grid_); }
+    std::string bytes() const { return cp1252Lines(lines()); }
     std::string relativePath() const { return schoolYearFolder(monday_) + "/" + weekFileName(monday_); }
     void writeTo(const DataFolder& folder) const { folder.writeLines(relativePath(), lines()); }
 
