@@ -69,7 +69,12 @@ Remplacements::Remplacements(ui::AppContext& context, QWidget* parent)
     buildControls();
 }
 
-Remplacements::~Remplacements() = default;
+Remplacements::~Remplacements() {
+    // While the week still exists: hiding moves the focus, and an open editor would
+    // write its text into the grid on losing it.
+    grid_->hideEditor();
+    QDialog::setVisible(false);
+}
 
 void Remplacements::buildControls() {
     using B = Button;

@@ -367,6 +367,9 @@ TEST_F(RemplacementsTest, Shots) {
     window.grab().save(shots.filePath("remplacements.png"));
     click(12, 3);
     window.grab().save(shots.filePath("remplacements_motif.png"));
+    click(1, 2);
+    press(B::Copier);
+    window.grab(QRect(400, 0, 300, 120)).save(shots.filePath("remplacements_copie.png"));
 }
 
 }  // namespace
