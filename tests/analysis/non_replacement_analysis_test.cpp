@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/non_replacement_analysis.h"
-#include "data_folder.h"
 #include "week_builder.h"
 
 using namespace tandarel;
-using tandarel::testing::DataFolder;
 using tandarel::testing::WeekBuilder;
 
 namespace {
@@ -60,38 +58,15 @@ TEST(NonReplacementCount, EachCellOfTheFourLines) {
     }
 }
 
-TEST(NonReplacementCount, PeriodTotalsAndGrid) {
-    DataFolder folder;
-    WeekBuilder(kMonday, 2).missed(0, 0, "M¤12").missed(1, 0, "E¤1").missed(3, 4, "A¤2").writeTo(folder);
-    WeekBuilder(addDays(kMonday, 7), 1).missed(2, 1, "C¤3").missed(0, 1, "M¤1").writeTo(folder);
-    const Date start{2005, 4, 25}, end{2005, 5, 6};
-    const auto analysis = analyseNonReplacements(collectWeekFiles(folder.path(), start, end),
-                                                 Period{PeriodMode::DateRange, "25/04/05", "06/05/05", start, end});
-    EXPECT_EQ(analysis.days.size(), 10u);
-    EXPECT_EQ(analysis.days[0], (DayCounts{{0, 0, 1, 12}, 13, false}));
-    EXPECT_EQ(analysis.days[6], (DayCounts{{0, 3, 0, 1}, 4, false}));
-    EXPECT_EQ(nonReplacementGrid(analysis),
-              (GridRows{{"Non-Remplacements", "  Totaux"},
-                        {"Autre raison", "         0,50"},
-                        {"Convenance personnelle", "         0,75"},
-                        {"Equipe", "         0,25"},
-                        {"Maladie", "         3,25"},
-                        {"                           Totaux", "         4,75"}}));
-    EXPECT_EQ(initialNonReplacementGrid()[5], (std::vector<std::string>{"                           Totaux", "0"}));
-}
-
-TEST(BarChart, UnitWidthNarrowsWithTheDays) {
-    const std::pair<int, int> rows[] = {{0, 16},  {24, 16}, {25, 15}, {26, 14}, {27, 14}, {28, 13},  {30, 12},
-                                        {33, 11}, {36, 10}, {39, 9},  {43, 8},  {49, 7},  {56, 6},   {65, 5},
-                                        {78, 4},  {97, 3},  {128, 3}, {129, 2}, {192, 2}, {193, 1}, {2000, 1}};
-    for (const auto& [days, width] : rows) EXPECT_EQ(barUnitWidth(days), width) << days;
-}
-
-TEST(BarChart, UnitHeightShrinksWithTheLargestDay) {
-    const std::pair<int, int> rows[] = {{1, 256}, {2, 128}, {3, 64}, {4, 64}, {5, 32},  {8, 32},  {9, 16},
-                                        {16, 16}, {17, 8},  {32, 8}, {33, 4}, {64, 4},  {65, 2},  {128, 2},
-                                        {129, 1}, {3996, 1}};
-    for (const auto& [largest, height] : rows) EXPECT_EQ(barUnitHeight(largest), height) << largest;
+TEST(BarChart, UnitsShrinkWithTheDaysAndTheLargestDay) {
+    const std::pair<int, int> widths[] = {{0, 16},  {24, 16}, {25, 15}, {26, 14}, {27, 14}, {28, 13},  {30, 12},
+                                          {33, 11}, {36, 10}, {39, 9},  {43, 8},  {49, 7},  {56, 6},   {65, 5},
+                                          {78, 4},  {97, 3},  {128, 3}, {129, 2}, {192, 2}, {193, 1}, {2000, 1}};
+    for (const auto& [days, width] : widths) EXPECT_EQ(barUnitWidth(days), width) << days;
+    const std::pair<int, int> heights[] = {{1, 256}, {2, 128}, {3, 64}, {4, 64}, {5, 32},  {8, 32},  {9, 16},
+                                           {16, 16}, {17, 8},  {32, 8}, {33, 4}, {64, 4},  {65, 2},  {128, 2},
+                                           {129, 1}, {3996, 1}};
+    for (const auto& [largest, height] : heights) EXPECT_EQ(barUnitHeight(largest), height) << largest;
 }
 
 TEST(BarChart, StackedBarsInAFrameHtsDaysLeftOut) {

@@ -164,26 +164,6 @@ TEST(PeriodRefusal, EmptiesAndFocusesTheFieldsAtFault) {
     }
 }
 
-TEST(PeriodRefusal, BothBadDatesAreToldStartFirst) {
-    const auto step = validateDateRange("26/04/05", "1/5/05", kToday);
-    EXPECT_EQ(step.messages,
-              (std::vector<std::string>{
-                  "Je suis incapable de lire dans les boules de cristal... Corrigez la date de début de plage !",
-                  "Date incorrecte... Format de la date : jj/mm/aa"}));
-}
-
-TEST(PeriodTrimester, SecondAndThirdAskForTheBoundary) {
-    const auto second = validateTrimester("04/05", "2", kToday);
-    EXPECT_EQ(second.boundaryTrimester, 2);
-    EXPECT_EQ(second.boundaryCaption, " Saisie de la date de fin du 2ème trimestre ");
-    EXPECT_FALSE(second.refused());
-    EXPECT_FALSE(second.period.has_value());
-    const auto third = validateTrimester("04/05", "3", kToday);
-    EXPECT_EQ(third.boundaryTrimester, 3);
-    EXPECT_EQ(third.boundaryCaption, " Saisie de la date de début du 3ème trimestre ");
-}
-
-// 99/00 is the school year of August 1999 to July 2000, so its week files can be found.
 TEST(PeriodDates, TheCenturyWrapKeepsItsOrder) {
     const auto period = *validateSchoolYearMode("99/00", kToday).period;
     EXPECT_EQ(period.start, (Date{1999, 8, 1}));

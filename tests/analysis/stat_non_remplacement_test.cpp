@@ -36,11 +36,8 @@ protected:
 
 TEST_F(StatNonRemplacementTest, DateRangeFromModeChoiceToChart) {
     window.show();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Analyse     -     "));
-    EXPECT_EQ(window.geometry(), QRect(242, 202, 777, 600));
     EXPECT_EQ(gridColumn(1), (QStringList{"  Totaux", "0", "0", "0", "0", "0"}));
     chooseMode(window, PeriodMode::DateRange);
-    EXPECT_EQ(window.dialogue().entryFrame().title(), QStringLiteral(" Saisie des dates de la plage (format : jj/mm/aa) "));
     type(window, PeriodField::StartDate, "18/04/05");
     type(window, PeriodField::EndDate, "28/04/05");
     validate(window, PeriodMode::DateRange);
@@ -51,7 +48,6 @@ TEST_F(StatNonRemplacementTest, DateRangeFromModeChoiceToChart) {
     EXPECT_EQ(gridColumn(1), (QStringList{"  Totaux", "         1,00", "         0,25", "         0,50", "         3,75",
                                            "         5,50"}));
     EXPECT_EQ(window.grid().valueColour(1), ui::bgr(0x00DFFF));
-    EXPECT_EQ(window.grid().valueColour(4), ui::bgr(0xC0FFC0));
     EXPECT_EQ(window.rangeStart().text(), QStringLiteral("lundi 18 avril 2005"));
     EXPECT_EQ(window.rangeEnd().text(), QStringLiteral("jeudi 28 avril 2005"));
     EXPECT_EQ(window.days().list().count(), 10);
@@ -59,8 +55,6 @@ TEST_F(StatNonRemplacementTest, DateRangeFromModeChoiceToChart) {
     // Eight days (the "HTS" Wednesday left out), the largest total 14 quarter-days.
     const auto& chart = window.chart();
     EXPECT_EQ(chart.bars.size(), 8u);
-    EXPECT_EQ(chart.unitWidth, 16);
-    EXPECT_EQ(chart.unitHeight, 16);
     EXPECT_EQ(chart.frame, (Rect{10, 550 - (14 * 16 + 30), 2 * 16 * 8 + 20, 14 * 16 + 30}));
     // Monday: Maladie at the bottom, Equipe above it.
     EXPECT_EQ(pixel(window, 30, 545), ui::bgr(0xC0FFC0));
@@ -70,7 +64,6 @@ TEST_F(StatNonRemplacementTest, DateRangeFromModeChoiceToChart) {
 
     messages.answer(false);
     clickBackground(window);
-    EXPECT_EQ(messages.entries().back().caption, QStringLiteral("Quitter"));
     EXPECT_EQ(messages.entries().back().text, QStringLiteral("Souhaitez-vous une autre analyse ?"));
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.chart().empty());

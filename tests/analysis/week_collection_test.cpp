@@ -72,24 +72,4 @@ TEST_F(Collection, EachWeekIsLookedUpInTheFolderOfItsMonday) {
                                                              folder / "05_06/05_08_08.pln"}));
 }
 
-TEST(NoWeekFile, MessageAndFieldsByMode) {
-    using F = PeriodField;
-    struct Row {
-        PeriodMode mode;
-        const char* message;
-        std::vector<F> fields;
-    };
-    const Row rows[] = {
-        {PeriodMode::SchoolYear, "Aucun fichier pour cette année scolaire... Donc, pas d'analyse !", {F::SchoolYear}},
-        {PeriodMode::Trimester, "Aucun fichier pour ce trimestre... Donc, pas d'analyse !", {F::SchoolYear, F::Trimester}},
-        {PeriodMode::Month, "Aucun fichier pour ce mois... Donc, pas d'analyse !", {F::SchoolYear, F::Month}},
-        {PeriodMode::DateRange, "Aucun fichier dans la fourchette de dates saisies... Donc, pas d'analyse !",
-         {F::StartDate, F::EndDate}},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(noWeekFileMessage(row.mode), row.message);
-        EXPECT_EQ(noWeekFileFields(row.mode), row.fields);
-    }
-}
-
 }  // namespace
