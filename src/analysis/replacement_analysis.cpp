@@ -8,20 +8,6 @@
 namespace tandarel {
 namespace {
 
-// A motif line as stored: its code letter, then "¤" as second character.
-Category categoryOf(std::string_view stored) {
-    if (stored.empty()) return Category::MiseADisposition;
-    static const std::string_view marker = WeekTable::storedMarker();
-    if (stored.substr(1, marker.size()) != marker) return Category::Inconnu;
-    switch (stored.front()) {
-        case 'M': return Category::Maladie;
-        case 'E': return Category::Equipe;
-        case 'C': return Category::ConvPerso;
-        case 'A': return Category::Autre;
-        default: return Category::Inconnu;
-    }
-}
-
 // Index of the largest value, the first in grid order among equals, among those allowed.
 template <typename Values, typename Allowed>
 std::size_t largest(const Values& values, Allowed&& allowed) {
@@ -42,24 +28,58 @@ int roundedPercent(long part, long whole) {
 
 }  // namespace
 
+namespace {
+
+// Where a motif line goes, as an index into MotifCounts::counts, kSkipped for "HTS" and
+// "Indisponible". Written without data-dependent branches: motifs follow one another at
+// random, and a mispredicted branch per cell costs more than the whole test.
+constexpr std::size_t kSkipped = kCategoryCount;
+
+struct LetterTable {
+    std::array<std::uint8_t, 256> slot{};
+    constexpr LetterTable() {
+        for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
+        slot['M'] = static_cast<std::uint8_t>(Category::Maladie);
+        slot['E'] = static_cast<std::uint8_t>(Category::Equipe);
+        slot['C'] = static_cast<std::uint8_t>(Category::ConvPerso);
+        slot['A'] = static_cast<std::uint8_t>(Category::Autre);
+    }
+};
+constexpr LetterTable kLetters;
+
+std::size_t slotOf(std::string_view stored, std::string_view marker) {
+    if (stored.empty()) return static_cast<std::size_t>(Category::MiseADisposition);
+    if (stored == "HTS" || stored == "Indisponible") return kSkipped;
+    if (stored.substr(1, marker.size()) != marker) return static_cast<std::size_t>(Category::Inconnu);
+    return kLetters.slot[static_cast<unsigned char>(stored.front())];
+}
+
+}  // namespace
+
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     int substitutes = 0;
     const int lastSubstituteLine = table.rowCount() - 5;
     const int first = std::max(columns.first, 0);
+    const int last = std::min(columns.last, table.dayCount() - 1);
+    const auto marker = WeekTable::storedMarker();
+    std::array<long, kCategoryCount + 1> tally{};
     for (int row = 1; row <= lastSubstituteLine; ++row) {
         if (row % 8 == 1) ++substitutes;
         if (row % 2 != 0) continue;  // school lines; motif lines are the even ones
-        const auto cells = table.rowCells(row);
-        const int last = std::min(columns.last, static_cast<int>(cells.size()) - 1);
-        for (int day = first; day <= last; ++day) {
-            auto cell = cells[static_cast<std::size_t>(day)];
+        int seen = 0;
+        table.forEachDayCell(row, first, last, [&](int, std::string_view cell) {
             if (!cell.empty() && (static_cast<unsigned char>(cell.front()) <= 0x20 ||
                                   static_cast<unsigned char>(cell.back()) <= 0x20))
                 cell = trimmed(cell);
-            if (cell == "HTS" || cell == "Indisponible") continue;
-            ++counts.counts[static_cast<std::size_t>(categoryOf(cell))];
-            ++counts.total;
-        }
+            ++tally[slotOf(cell, marker)];
+            ++seen;
+        });
+        // A line cut short by a hand edit holds empty cells where its fields are missing.
+        if (last >= first) tally[static_cast<std::size_t>(Category::MiseADisposition)] += last - first + 1 - seen;
+    }
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        counts.counts[i] += tally[i];
+        counts.total += tally[i];
     }
     return substitutes;
 }

@@ -1,6 +1,9 @@
 #include "analysis/week_table.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 
 #include "core/cp1252.h"
@@ -8,27 +11,29 @@
 #include "core/text_file.h"
 
 namespace tandarel {
+
+
 namespace {
 
 // Calls `take(index, field)` for each field of a ";"-separated line (an unclosed last
-// field included), until it returns false. Fields are short: a plain byte loop beats
-// a search call per field.
+// field included), until it returns false.
 template <typename Take>
 void eachField(std::string_view line, Take&& take) {
     const char* const end = line.data() + line.size();
     const char* start = line.data();
     int index = 0;
-    for (const char* p = start; p != end; ++p) {
-        if (*p != ';') continue;
-        if (!take(index++, std::string_view(start, static_cast<std::size_t>(p - start)))) return;
-        start = p + 1;
+    while (start != end) {
+        const char* sep = detail::nextSemicolon(start, end);
+        if (!take(index++, std::string_view(start, static_cast<std::size_t>(sep - start))) || sep == end) return;
+        start = sep + 1;
     }
-    if (start != end) take(index, std::string_view(start, static_cast<std::size_t>(end - start)));
 }
 
 }  // namespace
 
 WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), lines_(splitLines(bytes_)) {
+    // Every line has its flag, even in a table without day columns: rowCells reads it.
+    split_.assign(lines_.size(), false);
     if (lines_.empty()) return;
     const std::string_view header = lines_.front();
     const auto marker = header.find(";M/AM");
@@ -36,12 +41,15 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), line
     labels_ = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
     days_ = std::max(0, static_cast<int>(countFields(header)) - labels_);
     cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
-    split_.assign(lines_.size(), false);
     headers_.reserve(static_cast<std::size_t>(days_));
-    for (int day = 0; day < days_; ++day) headers_.push_back(text(cell(0, day)));
+    headers_.resize(static_cast<std::size_t>(days_));
+    forEachDayCell(0, 0, days_ - 1,
+                   [&](int day, std::string_view cell) { headers_[static_cast<std::size_t>(day)] = text(cell); });
 }
 
 void WeekTable::splitRow(std::size_t row) const {
+    // Most runs read cells through forEachDayCell and never need the cache.
+    if (cells_.empty()) cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
     split_[row] = true;
     auto* out = cells_.data() + row * static_cast<std::size_t>(days_);
     eachField(lines_[row], [&](int index, std::string_view field) {
@@ -58,9 +66,26 @@ const std::string& WeekTable::header(int day) const {
 }
 
 bool WeekTable::allHts(int day) const {
-    for (int row = 1; row < rowCount(); ++row)
-        if (cell(row, day) != "HTS") return false;
-    return true;
+    if (day < 0 || day >= days_) return false;
+    if (htsDays_.empty()) {
+        // One pass over the lines for every column at once, stopping as soon as no
+        // column can still be all "HTS": a holiday week is read through once, not once a day.
+        const auto days = static_cast<std::size_t>(days_);
+        htsDays_.assign(days, 1);
+        std::vector<char> hts(days);
+        std::size_t candidates = days;
+        for (int row = 1; row < rowCount() && candidates > 0; ++row) {
+            std::fill(hts.begin(), hts.end(), 0);
+            forEachDayCell(row, 0, days_ - 1,
+                           [&](int d, std::string_view cell) { hts[static_cast<std::size_t>(d)] = cell == "HTS"; });
+            for (std::size_t d = 0; d < days; ++d)
+                if (htsDays_[d] && !hts[d]) {
+                    htsDays_[d] = 0;
+                    --candidates;
+                }
+        }
+    }
+    return htsDays_[static_cast<std::size_t>(day)] != 0;
 }
 
 std::string_view WeekTable::storedMarker() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -11,6 +14,32 @@
 #include "analysis/week_collection.h"
 
 namespace tandarel {
+
+namespace detail {
+// The first ";" in [p, end), or end. Eight bytes at a time: a year of files is mostly
+// field bytes, and a byte loop spends its time on the compare-and-branch of each one.
+inline const char* nextSemicolon(const char* p, const char* end) {
+    constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    constexpr std::uint64_t semicolons = ones * static_cast<unsigned char>(';');
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t x = word ^ semicolons;
+        const std::uint64_t found = (x - ones) & ~x & highs;
+        if (found) {
+            // Little-endian: the lowest flagged byte is the first ";" (the trick never
+            // flags a byte before the first real match).
+            if constexpr (std::endian::native == std::endian::little) return p + (std::countr_zero(found) >> 3);
+            for (int i = 0; i < 8; ++i)
+                if (p[i] == ';') return p + i;
+        }
+        p += 8;
+    }
+    while (p != end && *p != ';') ++p;
+    return p;
+}
+
+}  // namespace detail
 
 // The day columns of one week file (everything after the "M/AM" field of each line):
 // row r is file line r (row 0 the header with the day dates), column c day column c.
@@ -40,6 +69,24 @@ public:
         if (!split_[r]) splitRow(r);
         return {cells_.data() + r * static_cast<std::size_t>(days_), static_cast<std::size_t>(days_)};
     }
+    // Calls `take(day, storedCell)` for the day cells first..last of a line that exist,
+    // straight from the file's bytes: a line read once needs no copy of its cells.
+    template <typename Take>
+    void forEachDayCell(int row, int first, int last, Take&& take) const {
+        if (row < 0 || row >= rowCount()) return;
+        last = std::min(last, days_ - 1);
+        const std::string_view line = lines_[static_cast<std::size_t>(row)];
+        const char* const end = line.data() + line.size();
+        const char* start = line.data();
+        for (int field = 0; start != end; ++field) {
+            const char* sep = detail::nextSemicolon(start, end);
+            const int day = field - labels_;
+            if (day > last) return;
+            if (day >= first) take(day, std::string_view(start, static_cast<std::size_t>(sep - start)));
+            if (sep == end) return;
+            start = sep + 1;
+        }
+    }
     // The date of a day column, as text ("lundi 25 avril 2005").
     const std::string& header(int day) const;
     // Every line below the header holds exactly "HTS" in that column.
@@ -60,6 +107,7 @@ private:
     int labels_ = 0;  // fields before the first day column
     mutable std::vector<std::string_view> cells_;  // rowCount x dayCount
     mutable std::vector<bool> split_;
+    mutable std::vector<char> htsDays_;  // per day: every line below the header is "HTS"
     std::vector<std::string> headers_;
     int days_ = 0;
 };

@@ -77,12 +77,15 @@ std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& pos) {
 std::string decodeCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else
-            appendUtf8(out, cp1252ToUnicode(b));
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // Plain ASCII, the bulk of every file, is copied a stretch at a time.
+        std::size_t end = pos;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+        out.append(bytes.data() + pos, end - pos);
+        if (end == bytes.size()) break;
+        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(bytes[end])));
+        pos = end + 1;
     }
     return out;
 }
@@ -92,10 +95,11 @@ std::optional<std::string> encodeCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-            out += utf8[pos++];
-            continue;
-        }
+        std::size_t end = pos;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+        out.append(utf8.data() + pos, end - pos);
+        pos = end;
+        if (pos == utf8.size()) break;
         const auto cp = nextCodePoint(utf8, pos);
         if (!cp) return std::nullopt;
         const auto byte = unicodeToCp1252(*cp);

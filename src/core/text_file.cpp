@@ -32,12 +32,25 @@ std::string readFileBytes(const std::filesystem::path& file) {
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) throwReadError(file, "c'est un dossier");
     errno = 0;
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in) throwReadError(file, std::generic_category().message(errno ? errno : ENOENT));
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    const auto size = static_cast<std::streamoff>(in.tellg());
+    std::string bytes;
+    if (size > 0) {
+        // One read of the known size; a file that grows meanwhile is read to its end below.
+        bytes.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        in.clear();
+    } else {
+        in.seekg(0);
+    }
+    std::ostringstream rest;
+    rest << in.rdbuf();
     if (in.bad()) throwReadError(file, std::generic_category().message(errno ? errno : EIO));
-    return std::move(buffer).str();
+    bytes += std::move(rest).str();
+    return bytes;
 }
 
 std::vector<std::string> readTextLines(const std::filesystem::path& file) {
