@@ -35,7 +35,6 @@ public:
     explicit Accueil(ui::AppContext& context);
     ~Accueil() override;
 
-    static inline const QString kVersionText = QStringLiteral("( Version 4.1 - Août 2007 )");
 
     // How a window is shown modally; a test replaces it to drive the window itself.
     using ModalRunner = std::function<void(QDialog&)>;
