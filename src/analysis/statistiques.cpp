@@ -5,30 +5,22 @@
 #include "core/text_file.h"
 #include "ui/colour.h"
 #include "ui/file_errors.h"
+#include "ui/half_day_boxes.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 
 namespace tandarel {
-namespace {
-const std::array<const char*, 12> kHalfDayCaptions = {
-    "Lundi matin",    "Lundi après-midi",    "Mardi matin",    "Mardi après-midi",
-    "Mercredi matin", "Mercredi après-midi", "Jeudi matin",    "Jeudi après-midi",
-    "Vendredi matin", "Vendredi après-midi", "Samedi matin",   "Samedi après-midi"};
-}
 
 Statistiques::Statistiques(ui::AppContext& context, QWidget* parent) : AnalysisWindow(context, parent, {130, 55, 45}) {
     weekBar_ = makeTitleBar(QStringLiteral(" Définition actuelle de la semaine "), QRect(5, 75, 236, 18), this);
     weekFrame_ = new QFrame(this);
     weekFrame_->setFrameShape(QFrame::Box);
     weekFrame_->setGeometry(5, 92, 236, 200);
-    for (int i = 0; i < 12; ++i) {
-        auto* box = new QCheckBox(QString::fromUtf8(kHalfDayCaptions[static_cast<std::size_t>(i)]), weekFrame_);
-        const int day = i / 2;
-        box->setGeometry(i % 2 == 0 ? QRect(12, 20 + 30 * day, 100, 17) : QRect(115, 20 + 30 * day, 115, 17));
+    weekBoxes_ = ui::makeHalfDayBoxes(*weekFrame_);
+    for (auto* box : weekBoxes_) {
         // They show semaine.pln; the week is defined elsewhere.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->setFocusPolicy(Qt::NoFocus);
-        weekBoxes_[static_cast<std::size_t>(i)] = box;
     }
     substitutesBox_ = new QGroupBox(QStringLiteral(" Remplaçants "), this);
     substitutesBox_->setGeometry(5, 298, 236, 40);

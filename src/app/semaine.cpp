@@ -1,21 +1,15 @@
 #include "app/semaine.h"
 
 #include <QFrame>
-#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
 
 #include "core/text_file.h"
 #include "ui/file_errors.h"
+#include "ui/half_day_boxes.h"
 #include "ui/messages.h"
 
 namespace tandarel {
-namespace {
-const std::array<const char*, 12> kCaptions = {
-    "Lundi matin",    "Lundi après-midi",    "Mardi matin",    "Mardi après-midi",
-    "Mercredi matin", "Mercredi après-midi", "Jeudi matin",    "Jeudi après-midi",
-    "Vendredi matin", "Vendredi après-midi", "Samedi matin",   "Samedi après-midi"};
-}
 
 Semaine::Semaine(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(context, parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -24,14 +18,7 @@ Semaine::Semaine(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(con
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setGeometry(10, 27, 236, 200);
-    for (int i = 0; i < 12; ++i) {
-        auto* box = new QCheckBox(QString::fromUtf8(kCaptions[static_cast<std::size_t>(i)]), frame);
-        const int day = i / 2;
-        // A caption wider than its box in this font keeps all its letters.
-        const int width = std::max(i % 2 == 0 ? 100 : 115, box->sizeHint().width());
-        box->setGeometry(i % 2 == 0 ? 12 : 115, 20 + 30 * day, width, 17);
-        boxes_[static_cast<std::size_t>(i)] = box;
-    }
+    boxes_ = ui::makeHalfDayBoxes(*frame);
     finDeChoix_ = new QPushButton(QStringLiteral("Fin de choix"), this);
     finDeChoix_->move(90, 235);
     finDeChoix_->setAutoDefault(false);
