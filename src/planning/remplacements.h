@@ -3,7 +3,9 @@
 #include <QPoint>
 #include <array>
 #include <functional>
+#include <string_view>
 
+#include "planning/copy_rules.h"
 #include "planning/planning_week.h"
 #include "ui/modal_window.h"
 
@@ -92,6 +94,7 @@ private:
     void onCopyChosen(int option);
     void onViderJournee();
     void onViderPlage();
+    void finishClear(ClearResult result, std::string_view refusal);
     void onImprimer();
 
     PlanningWeek week_;

@@ -75,33 +75,20 @@ void Remplacements::onCopyChosen(int option) {
 void Remplacements::onViderJournee() {
     releaseSchoolList();
     hideOptionGroups();
-    switch (clearDay(week_.grid(), selectedRow_, selectedColumn_)) {
-        case ClearResult::Refused:
-            context_.messages.inform(ui::toQ(kClearDayRefused));
-            break;
-        case ClearResult::Cleared:
-            gridChanged();
-            saveWeek();
-            break;
-        case ClearResult::Nothing:
-            break;
-    }
+    finishClear(clearDay(week_.grid(), selectedRow_, selectedColumn_), kClearDayRefused);
 }
 
 void Remplacements::onViderPlage() {
     releaseSchoolList();
     hideOptionGroups();
-    switch (clearPlage(week_.grid(), selectedRow_, selectedColumn_)) {
-        case ClearResult::Refused:
-            context_.messages.inform(ui::toQ(kClearPlageRefused));
-            break;
-        case ClearResult::Cleared:
-            gridChanged();
-            saveWeek();
-            break;
-        case ClearResult::Nothing:
-            break;
-    }
+    finishClear(clearPlage(week_.grid(), selectedRow_, selectedColumn_), kClearPlageRefused);
+}
+
+void Remplacements::finishClear(ClearResult result, std::string_view refusal) {
+    if (result == ClearResult::Refused) context_.messages.inform(ui::toQ(refusal));
+    if (result != ClearResult::Cleared) return;
+    gridChanged();
+    saveWeek();
 }
 
 void Remplacements::onImprimer() {
