@@ -105,12 +105,13 @@ Percentages percentages(const MotifCounts& counts) {
         percent.sum += percent.values[i];
     }
     // 99 and 101 are put right by the largest percentage; a wider gap (several
-    // roundings the same way) by as many of the largest ones, one point each.
+    // roundings the same way) by as many of the largest ones, one point each. A
+    // category with nothing counted never gains a point: it would show 1 % of nothing.
     std::array<bool, kCategoryCount> adjusted{};
     while (percent.sum != 100) {
         const int step = percent.sum < 100 ? 1 : -1;
         const auto i = largest(percent.values, [&](std::size_t k) {
-            return !adjusted[k] && (step > 0 || percent.values[k] > 0);
+            return !adjusted[k] && (step > 0 ? counts.counts[k] > 0 : percent.values[k] > 0);
         });
         if (i == kCategoryCount) break;
         adjusted[i] = true;

@@ -92,6 +92,8 @@ TEST(ReplacementFiles, DamagedFilesCountWhatTheyHold) {
         {"empty", {}, 0, 0, 0},
         {"header only", {header}, 2, 0, 0},
         {"no M/AM", {"Remplaçant;lundi 25 avril 2005;", "a;b;c;", "", "", "", ""}, 0, 1, 0},
+        {"no M/AM, motif lines", {"Remplaçant;lundi 25 avril 2005;", "X;M 1;a;", ";Nom;M¤a;", ";M 2;;", ";Nom;;",
+                                  "Non-remplacements;M;M¤1;", ";E;;", ";C;;", ";A;;"}, 0, 1, 0},
         {"short lines", with({"X;M 1;", "", ";M 2;École", ";Nom;M¤a"}), 2, 1, 4},
         {"one block", with({"X;M 1;;;", ";Nom;M¤a;;", ";M 2;;;", ";Nom;;;", ";AM 1;;;", ";Nom;;;", ";AM 2;;;", ";Nom;;;"}), 2, 1, 8},
         {"unclosed header", {"Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005", "X;M 1;a;b;",
@@ -183,6 +185,7 @@ TEST(Percentages, RoundedHalfToEvenAndMadeToAddUpTo100) {
         {"101: the first largest", counts(5, 5, 2, 0, 0, 0), {41, 42, 17, 0, 0, 0}, 100},
         {"102: two largest lose", counts(1, 1, 1, 1, 1, 1), {16, 16, 17, 17, 17, 17}, 100},
         {"98: two largest gain", counts(104, 104, 104, 104, 584, 0), {11, 10, 10, 10, 59, 0}, 100},
+        {"98: never a point to nothing", counts(10280, 0, 40, 40, 40, 40), {99, 0, 1, 0, 0, 0}, 100},
         {"nothing counted", counts(0, 0, 0, 0, 0, 0), {0, 0, 0, 0, 0, 0}, 0},
         {"one category", counts(0, 0, 0, 0, 7, 0), {0, 0, 0, 0, 100, 0}, 100},
     };
