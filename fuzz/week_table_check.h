@@ -1,0 +1,74 @@
+#pragma once
+// The week table against the core field walk: the same lines, the same day columns and,
+// in every cell, the field the walk finds there.
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/week_table.h"
+#include "core/cp1252.h"
+#include "core/fields.h"
+#include "core/text_file.h"
+#include "fuzz_support.h"
+
+namespace tandarel::fuzz {
+
+inline void checkWeekTable(std::string_view bytes) {
+    const WeekTable table{std::string(bytes)};
+    const auto lines = splitLines(bytes);
+    FUZZ_CHECK(table.rowCount() == static_cast<int>(lines.size()));
+    int labels = 0, days = 0;
+    if (!lines.empty()) {
+        const auto marker = lines.front().find(";M/AM");
+        if (marker != std::string_view::npos) {
+            labels = static_cast<int>(countFields(lines.front().substr(0, marker + 1))) + 1;
+            days = std::max(0, static_cast<int>(countFields(lines.front())) - labels);
+        }
+    }
+    FUZZ_CHECK(table.dayCount() == days);
+    // Read backwards so that a cell is sometimes the first read of its line, sometimes not.
+    for (int row = table.rowCount() - 1; row >= 0; --row) {
+        const auto fields = splitFields(lines[static_cast<std::size_t>(row)]);
+        const auto cells = table.rowCells(row);
+        FUZZ_CHECK(cells.size() == static_cast<std::size_t>(days));
+        for (int day = 0; day < days; ++day) {
+            const auto at = static_cast<std::size_t>(labels + day);
+            const std::string_view expected = at < fields.size() ? std::string_view(fields[at]) : std::string_view();
+            FUZZ_CHECK(table.cell(row, day) == expected);
+            FUZZ_CHECK(cells[static_cast<std::size_t>(day)] == expected);
+        }
+        FUZZ_CHECK(table.cell(row, days).empty() && table.cell(row, -1).empty());
+    }
+    for (int day = 0; day < days; ++day) FUZZ_CHECK(table.header(day) == decodeCp1252(table.cell(0, day)));
+    FUZZ_CHECK(table.header(days).empty() && table.cell(table.rowCount(), 0).empty());
+}
+
+// The analysed columns of every place in a list of files: inside the table, and the
+// first file's start and the last file's end are those of a lone file.
+inline void checkColumns(const WeekTable& table, std::string_view startKey, std::string_view endKey) {
+    const int days = table.dayCount();
+    const auto only = analysedColumns(table, FilePlace::Only, startKey, endKey);
+    const auto first = analysedColumns(table, FilePlace::First, startKey, endKey);
+    const auto middle = analysedColumns(table, FilePlace::Middle, startKey, endKey);
+    const auto last = analysedColumns(table, FilePlace::Last, startKey, endKey);
+    for (const auto& range : {only, first, middle, last}) {
+        FUZZ_CHECK(range.first >= 0 && range.first <= days);
+        FUZZ_CHECK(range.last >= -1 && range.last < days);
+    }
+    FUZZ_CHECK(middle.first == 0 && middle.last == days - 1);
+    FUZZ_CHECK(first.last == days - 1 && last.first == 0);
+    FUZZ_CHECK(only.first == first.first && only.last == last.last);
+    if (first.first < days) {
+        const auto key = longDateKey(table.header(first.first));
+        FUZZ_CHECK(key && *key >= startKey);
+    }
+    if (last.last >= 0) {
+        const auto key = longDateKey(table.header(last.last));
+        FUZZ_CHECK(key && *key <= endKey);
+    }
+}
+
+inline int width(ColumnRange range) { return range.empty() ? 0 : range.last - range.first + 1; }
+
+}  // namespace tandarel::fuzz
