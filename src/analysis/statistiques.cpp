@@ -72,8 +72,11 @@ void Statistiques::showWorkingWeek() {
         context_.messages.inform(ui::toQ(kMissingWorkingWeekMessage));
         return;
     }
-    const auto worked = workedHalfDays(readFirstLine(file));
-    for (std::size_t i = 0; i < worked.size(); ++i) weekBoxes_[i]->setChecked(worked[i]);
+    // An unreadable working week is said; the counts of the week files are shown all the same.
+    ui::reportingFileErrors(context_.messages, [&] {
+        const auto worked = workedHalfDays(readFirstLine(file));
+        for (std::size_t i = 0; i < worked.size(); ++i) weekBoxes_[i]->setChecked(worked[i]);
+    });
 }
 
 void Statistiques::hideResults() {

@@ -8,7 +8,9 @@
 
 #include "core/cp1252.h"
 #include "core/fields.h"
+#include "core/file_error.h"
 #include "core/text_file.h"
+#include "core/week_file.h"
 
 namespace tandarel {
 
@@ -36,10 +38,17 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), line
     split_.assign(lines_.size(), false);
     if (lines_.empty()) return;
     const std::string_view header = lines_.front();
+    // The cells are lines x days: a damaged file must not ask for gigabytes.
+    const auto fields = countFields(header);
+    if (lines_.size() > static_cast<std::size_t>(kMaxWeekRows))
+        shapeProblem_ = "il a " + std::to_string(lines_.size()) + " lignes";
+    else if (fields > static_cast<std::size_t>(kMaxWeekColumns))
+        shapeProblem_ = "sa première ligne a " + std::to_string(fields) + " champs";
+    if (shapeProblem_) return;
     const auto marker = header.find(";M/AM");
     if (marker == std::string_view::npos) return;  // no day columns can be told apart
     labels_ = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
-    days_ = std::max(0, static_cast<int>(countFields(header)) - labels_);
+    days_ = std::max(0, static_cast<int>(fields) - labels_);
     cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
     headers_.reserve(static_cast<std::size_t>(days_));
     headers_.resize(static_cast<std::size_t>(days_));
@@ -142,6 +151,10 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     bool anyDay = false;
     for (std::size_t index = 0; index < files.size(); ++index) {
         const WeekTable table(readFileBytes(files.paths[index]));
+        if (const auto& problem = table.shapeProblem())
+            throw FileError("Le fichier « " + displayPath(files.paths[index]) +
+                                " » n'est pas lisible comme une semaine : " + *problem + ". L'analyse s'arrête là.",
+                            files.paths[index]);
         const auto place = filePlace(index, files.size());
         const auto columns = analysedColumns(table, place, startKey, endKey);
         if (place == FilePlace::Only && columns.empty()) walk.messages.emplace_back(kForeignDateMessage);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ public:
     // The cells are views into the bytes held here.
     WeekTable(const WeekTable&) = delete;
     WeekTable& operator=(const WeekTable&) = delete;
+
+    // Why the bytes cannot be a week file (too many lines or fields to hold), if they
+    // cannot; such a table has no day columns.
+    const std::optional<std::string>& shapeProblem() const { return shapeProblem_; }
 
     int rowCount() const { return static_cast<int>(lines_.size()); }
     int dayCount() const { return days_; }
@@ -110,6 +115,7 @@ private:
     mutable std::vector<char> htsDays_;  // per day: every line below the header is "HTS"
     std::vector<std::string> headers_;
     int days_ = 0;
+    std::optional<std::string> shapeProblem_;
 };
 
 // The analysed day columns [first, last] of one file; empty when first > last.
@@ -155,7 +161,7 @@ struct PeriodWalk {
 };
 
 // Reads each collected file once, in order, and hands its table and analysed columns
-// to `perFile`. Throws FileError when a file cannot be read.
+// to `perFile`. Throws FileError when a file cannot be read, or is too large to be a week.
 using PerFile = std::function<void(const WeekTable& table, ColumnRange columns, PeriodWalk& walk)>;
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
 
