@@ -14,7 +14,9 @@ namespace tandarel {
 // anything the program writes, and keep a damaged file from asking for gigabytes.
 inline constexpr int kMaxWeekColumns = 64;
 inline constexpr int kMaxWeekRows = 100000;
-// Why lines cannot be a week file's, if they cannot.
+// Why lines cannot be a week file's, if they cannot: too many lines or columns, or a line
+// holding text beyond the fields of the first line (which the grid would not show and
+// the next save would drop).
 std::optional<std::string> weekShapeProblem(const std::vector<std::string>& lines);
 
 // The stored grid of the week of `monday`, or nothing when that week has no file yet.
