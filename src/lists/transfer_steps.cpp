@@ -22,6 +22,7 @@
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/text_guard.h"
 
 namespace tandarel {
 namespace {
@@ -74,6 +75,7 @@ TransferSteps::TransferSteps(ui::AppContext& context, QWidget& window)
     pairingGrid_->setColumnWidth(0, kPairingColumn);
     pairingGrid_->setColumnWidth(1, kPairingColumn);
     pairingGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pairingGrid_->setItemDelegate(new ui::ShownTextDelegate(pairingGrid_));
     pairingGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
     pairingGrid_->move(kGridLeft, kGridTop);
     pairingGrid_->hide();
@@ -184,7 +186,7 @@ void TransferSteps::showPairing(const std::vector<PairingRow>& pairing, const st
     names_ = names;
     int longest = nameFrame_->fontMetrics().horizontalAdvance(nameFrame_->title()) + 30;
     for (int i = 0; i < static_cast<int>(names_.size()); ++i) {
-        auto* button = new QRadioButton(ui::toQ(names_[static_cast<std::size_t>(i)]));
+        auto* button = new QRadioButton(ui::shownPart(ui::toQ(names_[static_cast<std::size_t>(i)])));
         button->setFixedHeight(25);
         longest = std::max(longest, button->sizeHint().width() + 40);
         nameLayout_->insertWidget(i, button);

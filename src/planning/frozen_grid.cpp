@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "planning/print_layout.h"
+#include "ui/qt_text.h"
 
 namespace tandarel {
 
@@ -30,7 +31,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     painter->setPen(Qt::black);
     painter->setFont(option.font);
     painter->drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
+                      ui::shownPart(index.data(Qt::DisplayRole).toString()));
     const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
     if (view && view->currentIndex() == index) {
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));

@@ -16,7 +16,7 @@ void paintPrintPage(QPainter& painter, const PrintPage& page) {
         painter.setBrush(ui::bgr(cell.fill));
         painter.drawRect(rect);
         painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         ui::toQ(cell.text));
+                         ui::shownPart(ui::toQ(cell.text)));
     }
     painter.restore();
 }

@@ -193,7 +193,8 @@ void Remplacements::FormActivate() {
     if (!ui::reportingFileErrors(context_.messages,
                                  [&] { schoolNames_ = planningSchools(readTextLines(schoolsFile)); }))
         return closeLater();
-    for (const auto& school : schoolNames_) schools_->addItem(ui::toQ(school));
+    // The list shows each name; the cell receives the whole line of the file.
+    for (const auto& school : schoolNames_) schools_->addItem(ui::shownPart(ui::toQ(school)));
     releaseSchoolList();
 
     week_.setSources(context_.dataFolder, std::move(substitutes), context_.workingWeek);

@@ -3,9 +3,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <limits>
 
 #include "core/cp1252.h"
 #include "ui/messages.h"
+#include "ui/qt_text.h"
 
 namespace tandarel::ui {
 
@@ -39,13 +41,23 @@ void guardLineEdit(QLineEdit& edit, Messages& messages) {
 }
 
 GuardedItemDelegate::GuardedItemDelegate(Messages& messages, QObject* parent)
-    : QStyledItemDelegate(parent), messages_(messages) {}
+    : ShownTextDelegate(parent), messages_(messages) {}
 
 QWidget* GuardedItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                            const QModelIndex& index) const {
     auto* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    if (auto* line = qobject_cast<QLineEdit*>(editor)) guardLineEdit(*line, messages_);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        guardLineEdit(*line, messages_);
+        // A line edit keeps 32767 characters by default: a longer cell of a hand-edited
+        // file would be cut, and saved cut, by merely opening its editor.
+        line->setMaxLength(std::numeric_limits<int>::max());
+    }
     return editor;
+}
+
+void ShownTextDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = shownPart(option->text);
 }
 
 }  // namespace tandarel::ui

@@ -30,8 +30,19 @@ private:
 
 void guardLineEdit(QLineEdit& edit, Messages& messages);
 
-// The editor of every editable grid of the program: a guarded line edit.
-class GuardedItemDelegate : public QStyledItemDelegate {
+// Cells that show the part of their text that fits (ui::shownPart); the data keep it all.
+class ShownTextDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+// The editor of every editable grid of the program: a guarded line edit, holding the
+// cell's whole text.
+class GuardedItemDelegate : public ShownTextDelegate {
     Q_OBJECT
 public:
     GuardedItemDelegate(Messages& messages, QObject* parent);
