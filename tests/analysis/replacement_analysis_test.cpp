@@ -105,6 +105,9 @@ TEST(ReplacementFiles, DamagedFilesCountWhatTheyHold) {
         MotifCounts result;
         EXPECT_EQ(countReplacements(table, {0, table.dayCount() - 1}, result), row.substitutes) << row.name;
         EXPECT_EQ(result.total, row.total) << row.name;
+        // Every line's cells can be read whole, a table without day columns included.
+        for (int line = 0; line < table.rowCount(); ++line)
+            EXPECT_EQ(table.rowCells(line).size(), static_cast<std::size_t>(row.days)) << row.name << " " << line;
     }
     EXPECT_EQ(WeekTable("Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005").header(1),
               "mardi 26 avril 2005");
