@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/non_replacement_analysis.h"
+#include "core/file_error.h"
 #include "fuzz_support.h"
 #include "week_table_check.h"
 
@@ -113,7 +114,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         files.paths.push_back(path);
         files.shortNames.push_back(shortenedPath(path));
     }
-    const auto analysis = analyseNonReplacements(files, period);
+    // A file too large to be a week stops the analysis with its reason.
+    NonReplacementAnalysis analysis;
+    try {
+        analysis = analyseNonReplacements(files, period);
+    } catch (const FileError&) {
+        FUZZ_CHECK(table.shapeProblem().has_value());
+        return 0;
+    }
+    FUZZ_CHECK(!table.shapeProblem().has_value());
     std::vector<DayCounts> days;
     std::vector<std::string> messages;
     long total = 0;

@@ -6,8 +6,12 @@
 #include <cstdlib>
 #include <numeric>
 #include <string>
+#include <vector>
 
 #include "analysis/replacement_analysis.h"
+#include "core/fields.h"
+#include "core/text_file.h"
+#include "core/file_error.h"
 #include "fuzz_support.h"
 #include "week_table_check.h"
 
@@ -54,6 +58,35 @@ void checkGrid(const MotifCounts& counts) {
     for (const auto& row : grid) FUZZ_CHECK(row.size() == 3);
 }
 
+// The counting rule as it reads, cell by cell from the core field walk: the reference
+// the table's faster count must agree with.
+MotifCounts referenceCount(std::string_view bytes, ColumnRange columns) {
+    MotifCounts counts;
+    const WeekTable table{std::string(bytes)};
+    const auto lines = splitLines(bytes);
+    const auto marker = WeekTable::storedMarker();
+    const int first = std::max(columns.first, 0), last = std::min(columns.last, table.dayCount() - 1);
+    for (int row = 2; row <= static_cast<int>(lines.size()) - 5; row += 2)
+        for (int day = first; day <= last; ++day) {
+            const auto cell = trimmed(table.cell(row, day));
+            Category category = Category::Inconnu;
+            if (cell == "HTS" || cell == "Indisponible") continue;
+            if (cell.empty())
+                category = Category::MiseADisposition;
+            else if (cell.substr(1, marker.size()) == marker)
+                switch (cell.front()) {
+                    case 'M': category = Category::Maladie; break;
+                    case 'E': category = Category::Equipe; break;
+                    case 'C': category = Category::ConvPerso; break;
+                    case 'A': category = Category::Autre; break;
+                    default: break;
+                }
+            ++counts.counts[static_cast<std::size_t>(category)];
+            ++counts.total;
+        }
+    return counts;
+}
+
 // Six counts of up to 16 bits, scaled by up to 2^15: far more than a year of files holds.
 MotifCounts countsFrom(fuzz::InputBytes& input) {
     MotifCounts counts;
@@ -96,6 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto& counts = perPlace[static_cast<int>(place)];
         const auto columns = analysedColumns(table, place, startKey, endKey);
         FUZZ_CHECK(countReplacements(table, columns, counts) == blocks);
+        const auto reference = referenceCount(bytes, columns);
+        FUZZ_CHECK(counts.counts == reference.counts && counts.total == reference.total);
         FUZZ_CHECK(counts.total == sum(counts));
         FUZZ_CHECK(counts.total <= static_cast<long>(motifLines) * width(columns));
         for (std::size_t i = 0; i < kCategoryCount; ++i) FUZZ_CHECK(counts.counts[i] <= all.counts[i]);
@@ -110,7 +145,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         files.paths.push_back(path);
         files.shortNames.push_back(shortenedPath(path));
     }
-    const auto analysis = analyseReplacements(files, period, {blocks + 1, blocks + 1});
+    // A file too large to be a week stops the analysis with its reason.
+    ReplacementAnalysis analysis;
+    try {
+        analysis = analyseReplacements(files, period, {blocks + 1, blocks + 1});
+    } catch (const FileError&) {
+        FUZZ_CHECK(table.shapeProblem().has_value());
+        return 0;
+    }
+    FUZZ_CHECK(!table.shapeProblem().has_value());
     MotifCounts expected;
     std::size_t days = fileCount - 1;  // a blank line between two files
     for (std::size_t i = 0; i < fileCount; ++i) {
@@ -124,6 +167,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(analysis.substitutes.minimum == blocks && analysis.substitutes.maximum == blocks + 1);
     FUZZ_CHECK(analysis.walk.files.size() == fileCount);
     FUZZ_CHECK(analysis.walk.days.size() == days);
+    // Each analysed day under its date, red when all "HTS", else in its file's colour;
+    // a blank line between two files; the range from the first day to the last.
+    std::size_t entry = 0;
+    std::vector<std::string> shown;
+    for (std::size_t i = 0; i < fileCount; ++i) {
+        const auto columns = analysedColumns(table, filePlace(i, fileCount), startKey, endKey);
+        const auto colour = (i + 1) % 2 == 0 ? kEvenFileColour : kOddFileColour;
+        FUZZ_CHECK(analysis.walk.files[i].colour == colour);
+        for (int day = columns.first; day <= columns.last; ++day) {
+            const auto& listed = analysis.walk.days[entry++];
+            FUZZ_CHECK(listed.text == table.header(day));
+            FUZZ_CHECK(listed.colour == (table.allHts(day) ? kHtsDayColour : colour));
+            shown.push_back(listed.text);
+        }
+        if (i + 1 < fileCount) FUZZ_CHECK(analysis.walk.days[entry++].text.empty());
+    }
+    FUZZ_CHECK(analysis.walk.rangeStart == (shown.empty() ? period.startText : shown.front()));
+    FUZZ_CHECK(analysis.walk.rangeEnd == (shown.empty() ? period.endText : shown.back()));
     const bool lonelyAndEmpty = fileCount == 1 && analysedColumns(table, FilePlace::Only, startKey, endKey).empty();
     FUZZ_CHECK(analysis.walk.messages.size() == (lonelyAndEmpty ? 1u : 0u));
     (void)substituteLine(analysis.substitutes);

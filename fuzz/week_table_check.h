@@ -3,6 +3,7 @@
 // in every cell, the field the walk finds there.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/cp1252.h"
 #include "core/fields.h"
 #include "core/text_file.h"
+#include "core/week_file.h"
 #include "fuzz_support.h"
 
 namespace tandarel::fuzz {
@@ -19,7 +21,11 @@ inline void checkWeekTable(std::string_view bytes) {
     const auto lines = splitLines(bytes);
     FUZZ_CHECK(table.rowCount() == static_cast<int>(lines.size()));
     int labels = 0, days = 0;
-    if (!lines.empty()) {
+    // Bytes too large to be a week have no day columns.
+    const bool tooLarge = lines.size() > static_cast<std::size_t>(kMaxWeekRows) ||
+                          (!lines.empty() && countFields(lines.front()) > static_cast<std::size_t>(kMaxWeekColumns));
+    FUZZ_CHECK(table.shapeProblem().has_value() == tooLarge);
+    if (!lines.empty() && !tooLarge) {
         const auto marker = lines.front().find(";M/AM");
         if (marker != std::string_view::npos) {
             labels = static_cast<int>(countFields(lines.front().substr(0, marker + 1))) + 1;
@@ -39,8 +45,25 @@ inline void checkWeekTable(std::string_view bytes) {
             FUZZ_CHECK(cells[static_cast<std::size_t>(day)] == expected);
         }
         FUZZ_CHECK(table.cell(row, days).empty() && table.cell(row, -1).empty());
+        // The walk straight from the bytes gives the cells the line has, in order, and no other.
+        for (const auto& [first, last] : {std::pair{0, days - 1}, std::pair{1, days - 2}, std::pair{days / 2, days}}) {
+            int next = std::max(first, 0);
+            table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
+                FUZZ_CHECK(day == next++);
+                FUZZ_CHECK(static_cast<std::size_t>(labels + day) < fields.size());
+                FUZZ_CHECK(cell == fields[static_cast<std::size_t>(labels + day)]);
+            });
+            const int present = std::min(std::min(last, days - 1), static_cast<int>(fields.size()) - labels - 1);
+            FUZZ_CHECK(next == std::max(std::max(first, 0), present + 1));
+        }
     }
-    for (int day = 0; day < days; ++day) FUZZ_CHECK(table.header(day) == decodeCp1252(table.cell(0, day)));
+    for (int day = 0; day < days; ++day) {
+        FUZZ_CHECK(table.header(day) == decodeCp1252(table.cell(0, day)));
+        bool hts = true;
+        for (int row = 1; row < table.rowCount() && hts; ++row) hts = table.cell(row, day) == "HTS";
+        FUZZ_CHECK(table.allHts(day) == hts);
+    }
+    FUZZ_CHECK(!table.allHts(-1) && !table.allHts(days));
     FUZZ_CHECK(table.header(days).empty() && table.cell(table.rowCount(), 0).empty());
 }
 
