@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and runs each one
-# for a bounded time (seconds, default 20) on a scratch copy of its seed corpus in fuzz/corpus/<name>.
+# for a bounded time (seconds, default 20) on a scratch copy of its seed corpus in fuzz/corpus/<name>,
+# with the tokens of fuzz/dictionaries/<name>.dict when there is one.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
@@ -16,8 +17,11 @@ for target in build-fuzz/fuzz/fuzz_*; do
   mkdir -p "$scratch/$name"
   seeds="fuzz/corpus/$name"
   [ -d "$seeds" ] || seeds=""
+  # Tokens of the stored texts, when the target has them (fuzz/dictionaries/<name>.dict).
+  dict="fuzz/dictionaries/$name.dict"
+  [ -f "$dict" ] && dict="-dict=$dict" || dict=""
   echo "== fuzz $name (${seconds}s)"
-  if ! "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=0 \
+  if ! "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=0 $dict \
         -artifact_prefix="$scratch/" "$scratch/$name" $seeds 2>"$scratch/$name.log"; then
     tail -n 40 "$scratch/$name.log"
     for crash in "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-*; do
