@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and runs each one
 # for a bounded time (seconds, default 20) on a scratch copy of its seed corpus in fuzz/corpus/<name>,
-# with the tokens of fuzz/dictionaries/<name>.dict when there is one. A fixed seed makes a run repeatable.
+# with the tokens of fuzz/dictionaries/<name>.dict when there is one. An input that runs for more than
+# 10 s fails as a hang. A fixed seed makes a run repeatable.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
@@ -21,7 +22,7 @@ for target in build-fuzz/fuzz/fuzz_*; do
   dict="fuzz/dictionaries/$name.dict"
   [ -f "$dict" ] && dict="-dict=$dict" || dict=""
   echo "== fuzz $name (${seconds}s)"
-  if ! "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=0 -seed=1 $dict \
+  if ! "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 -print_final_stats=0 -seed=1 $dict \
         -artifact_prefix="$scratch/" "$scratch/$name" $seeds 2>"$scratch/$name.log"; then
     tail -n 40 "$scratch/$name.log"
     for crash in "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-*; do
