@@ -1,5 +1,7 @@
 #include "analysis/result_grid.h"
 
+#include "ui/colour.h"
+
 #include <QPainter>
 
 #include "ui/qt_text.h"
@@ -56,7 +58,7 @@ void ResultGrid::paintEvent(QPaintEvent*) {
             painter.setPen(banner ? Qt::white : Qt::black);
             painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                              text(row, static_cast<int>(column)));
-            painter.setPen(QColor(0xC0, 0xC0, 0xC0));
+            painter.setPen(ui::bgr(0xC0C0C0));  // the grid lines
             painter.drawLine(cell.right() + 1, y, cell.right() + 1, y + kRowHeight);
             x += widths_[column] + 1;
         }
