@@ -14,26 +14,12 @@
 
 namespace tandarel {
 
-
-namespace {
-
-// Calls `take(index, field)` for each field of a ";"-separated line (an unclosed last
-// field included), until it returns false.
-template <typename Take>
-void eachField(std::string_view line, Take&& take) {
-    const char* const end = line.data() + line.size();
-    const char* start = line.data();
-    int index = 0;
-    while (start != end) {
-        const char* sep = detail::nextSemicolon(start, end);
-        if (!take(index++, std::string_view(start, static_cast<std::size_t>(sep - start))) || sep == end) return;
-        start = sep + 1;
-    }
-}
-
-}  // namespace
-
-WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), lines_(splitLines(bytes_)) {
+WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)) {
+    // The scans read whole blocks past the last byte: room for them, free when the bytes
+    // were read with readFileBytes(file, scan::kPadding).
+    const std::size_t size = bytes_.size();
+    bytes_.append(scan::kPadding, '\0');
+    lines_ = scan::lines(bytes_.data(), bytes_.data() + size);
     // Every line has its flag, even in a table without day columns: rowCells reads it.
     split_.assign(lines_.size(), false);
     if (lines_.empty()) return;
@@ -49,8 +35,6 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)), line
     if (marker == std::string_view::npos) return;  // no day columns can be told apart
     labels_ = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
     days_ = std::max(0, static_cast<int>(fields) - labels_);
-    cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
-    headers_.reserve(static_cast<std::size_t>(days_));
     headers_.resize(static_cast<std::size_t>(days_));
     forEachDayCell(0, 0, days_ - 1,
                    [&](int day, std::string_view cell) { headers_[static_cast<std::size_t>(day)] = text(cell); });
@@ -61,7 +45,8 @@ void WeekTable::splitRow(std::size_t row) const {
     if (cells_.empty()) cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
     split_[row] = true;
     auto* out = cells_.data() + row * static_cast<std::size_t>(days_);
-    eachField(lines_[row], [&](int index, std::string_view field) {
+    const std::string_view line = lines_[row];
+    scan::forEachField(line.data(), line.data() + line.size(), [&](int index, std::string_view field) {
         const int day = index - labels_;
         if (day >= days_) return false;
         if (day >= 0) out[day] = field;
@@ -81,12 +66,18 @@ bool WeekTable::allHts(int day) const {
         // column can still be all "HTS": a holiday week is read through once, not once a day.
         const auto days = static_cast<std::size_t>(days_);
         htsDays_.assign(days, 1);
+        std::string allHtsCells;
+        for (std::size_t d = 0; d < days; ++d) allHtsCells += "HTS;";
         std::vector<char> hts(days);
         std::size_t candidates = days;
         for (int row = 1; row < rowCount() && candidates > 0; ++row) {
+            // A line of a holiday week is its labels then "HTS;" in every column: one compare.
+            const std::string_view cells = dayPart(row);
+            if (cells == allHtsCells || (cells.size() + 1 == allHtsCells.size() && allHtsCells.starts_with(cells)))
+                continue;
             std::fill(hts.begin(), hts.end(), 0);
             forEachDayCell(row, 0, days_ - 1,
-                           [&](int d, std::string_view cell) { hts[static_cast<std::size_t>(d)] = cell == "HTS"; });
+                           [&](int d, std::string_view cell) { hts[static_cast<std::size_t>(d)] = isHts(cell); });
             for (std::size_t d = 0; d < days; ++d)
                 if (htsDays_[d] && !hts[d]) {
                     htsDays_[d] = 0;
@@ -97,10 +88,20 @@ bool WeekTable::allHts(int day) const {
     return htsDays_[static_cast<std::size_t>(day)] != 0;
 }
 
-std::string_view WeekTable::storedMarker() {
-    static const std::string marker = encodeCp1252(kMotifMarker).value_or(std::string());
-    return marker;
+std::string_view WeekTable::dayPart(int row) const {
+    const std::string_view line = lines_[static_cast<std::size_t>(row)];
+    std::string_view rest;
+    scan::forEachField(line.data(), line.data() + line.size(), [&](int index, std::string_view field) {
+        if (index + 1 < labels_) return true;
+        const char* after = field.data() + field.size() + 1;  // past its ";"
+        if (after <= line.data() + line.size())
+            rest = {after, static_cast<std::size_t>(line.data() + line.size() - after)};
+        return false;
+    });
+    return rest;
 }
+
+std::string_view WeekTable::storedMarker() { return {&kStoredMarkerByte, 1}; }
 
 std::string WeekTable::text(std::string_view storedCell) { return decodeCp1252(storedCell); }
 
@@ -150,7 +151,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     bool anyDay = false;
     for (std::size_t index = 0; index < files.size(); ++index) {
-        const WeekTable table(readFileBytes(files.paths[index]));
+        const WeekTable table(readFileBytes(files.paths[index], scan::kPadding));
         if (const auto& problem = table.shapeProblem())
             throw FileError("Le fichier « " + displayPath(files.paths[index]) +
                                 " » n'est pas lisible comme une semaine : " + *problem + ". L'analyse s'arrête là.",

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,36 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/byte_scan.h"
 #include "analysis/period_rules.h"
 #include "analysis/week_collection.h"
 
 namespace tandarel {
-
-namespace detail {
-// The first ";" in [p, end), or end. Eight bytes at a time: a year of files is mostly
-// field bytes, and a byte loop spends its time on the compare-and-branch of each one.
-inline const char* nextSemicolon(const char* p, const char* end) {
-    constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
-    constexpr std::uint64_t semicolons = ones * static_cast<unsigned char>(';');
-    while (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        const std::uint64_t x = word ^ semicolons;
-        const std::uint64_t found = (x - ones) & ~x & highs;
-        if (found) {
-            // Little-endian: the lowest flagged byte is the first ";" (the trick never
-            // flags a byte before the first real match).
-            if constexpr (std::endian::native == std::endian::little) return p + (std::countr_zero(found) >> 3);
-            for (int i = 0; i < 8; ++i)
-                if (p[i] == ';') return p + i;
-        }
-        p += 8;
-    }
-    while (p != end && *p != ';') ++p;
-    return p;
-}
-
-}  // namespace detail
 
 // The day columns of one week file (everything after the "M/AM" field of each line):
 // row r is file line r (row 0 the header with the day dates), column c day column c.
@@ -75,22 +48,19 @@ public:
         return {cells_.data() + r * static_cast<std::size_t>(days_), static_cast<std::size_t>(days_)};
     }
     // Calls `take(day, storedCell)` for the day cells first..last of a line that exist,
-    // straight from the file's bytes: a line read once needs no copy of its cells.
+    // straight from the file's bytes: a line read once needs no copy of its cells. The
+    // scan::kPadding bytes after a cell can always be read.
     template <typename Take>
     void forEachDayCell(int row, int first, int last, Take&& take) const {
         if (row < 0 || row >= rowCount()) return;
         last = std::min(last, days_ - 1);
         const std::string_view line = lines_[static_cast<std::size_t>(row)];
-        const char* const end = line.data() + line.size();
-        const char* start = line.data();
-        for (int field = 0; start != end; ++field) {
-            const char* sep = detail::nextSemicolon(start, end);
+        scan::forEachField(line.data(), line.data() + line.size(), [&](int field, std::string_view cell) {
             const int day = field - labels_;
-            if (day > last) return;
-            if (day >= first) take(day, std::string_view(start, static_cast<std::size_t>(sep - start)));
-            if (sep == end) return;
-            start = sep + 1;
-        }
+            if (day > last) return false;
+            if (day >= first) take(day, cell);
+            return true;
+        });
     }
     // The date of a day column, as text ("lundi 25 avril 2005").
     const std::string& header(int day) const;
@@ -99,6 +69,11 @@ public:
 
     // "¤" as the files store it.
     static std::string_view storedMarker();
+    static constexpr char kStoredMarkerByte = '\xA4';
+    // A stored cell is exactly "HTS".
+    static bool isHts(std::string_view stored) {
+        return stored.size() == 3 && stored[0] == 'H' && stored[1] == 'T' && stored[2] == 'S';
+    }
     // The stored bytes of a cell as text.
     static std::string text(std::string_view storedCell);
 
@@ -106,6 +81,8 @@ private:
     // A line is cut into its cells the first time one of them is read: each analysis
     // reads only some of the lines.
     void splitRow(std::size_t row) const;
+    // The bytes of a line after its label fields (empty when it has no day field).
+    std::string_view dayPart(int row) const;
 
     std::string bytes_;
     std::vector<std::string_view> lines_;

@@ -28,7 +28,7 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string readFileBytes(const std::filesystem::path& file) {
+std::string readFileBytes(const std::filesystem::path& file, std::size_t spareCapacity) {
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) throwReadError(file, "c'est un dossier");
     errno = 0;
@@ -38,6 +38,7 @@ std::string readFileBytes(const std::filesystem::path& file) {
     std::string bytes;
     if (size > 0) {
         // One read of the known size; a file that grows meanwhile is read to its end below.
+        bytes.reserve(static_cast<std::size_t>(size) + spareCapacity);
         bytes.resize(static_cast<std::size_t>(size));
         in.seekg(0);
         in.read(bytes.data(), size);

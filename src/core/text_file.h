@@ -11,8 +11,9 @@ namespace tandarel {
 // and a last line without an end is still a line.
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// The whole file as raw bytes; throws FileError when it cannot be read.
-std::string readFileBytes(const std::filesystem::path& file);
+// The whole file as raw bytes; throws FileError when it cannot be read. The string has
+// room for `spareCapacity` more bytes, for a reader that appends some without a copy.
+std::string readFileBytes(const std::filesystem::path& file, std::size_t spareCapacity = 0);
 
 // A Windows-1252 text file as UTF-8 lines; throws FileError when it cannot be read.
 std::vector<std::string> readTextLines(const std::filesystem::path& file);
