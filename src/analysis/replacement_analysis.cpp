@@ -1,8 +1,10 @@
 #include "analysis/replacement_analysis.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "analysis/analysis_format.h"
+#include "analysis/byte_scan.h"
 #include "core/fields.h"
 
 namespace tandarel {
@@ -47,11 +49,34 @@ struct LetterTable {
 };
 constexpr LetterTable kLetters;
 
-std::size_t slotOf(std::string_view stored, std::string_view marker) {
-    if (stored.empty()) return static_cast<std::size_t>(Category::MiseADisposition);
-    if (stored == "HTS" || stored == "Indisponible") return kSkipped;
-    if (stored.substr(1, marker.size()) != marker) return static_cast<std::size_t>(Category::Inconnu);
-    return kLetters.slot[static_cast<unsigned char>(stored.front())];
+// "HTS" and "Indisponible" as the words a load of their bytes gives, whatever the byte order.
+const std::uint32_t kThreeBytes = [] {
+    const unsigned char bytes[4] = {0xFF, 0xFF, 0xFF, 0};
+    return scan::load<std::uint32_t>(reinterpret_cast<const char*>(bytes));
+}();
+const std::uint32_t kHts = scan::load<std::uint32_t>("HTS");
+const std::uint64_t kUnavailableHead = scan::load<std::uint64_t>("Indisponible");
+const std::uint32_t kUnavailableTail = scan::load<std::uint32_t>("ible");
+
+// `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
+// so the codes are compared as whole words, and the tests are combined without a
+// branch on the cell.
+std::size_t slotOf(std::string_view stored) {
+    const std::size_t n = stored.size();
+    const char* p = stored.data();
+    const bool marked = (n >= 2) & (p[1] == WeekTable::kStoredMarkerByte);
+    const bool hts = (n == 3) & ((scan::load<std::uint32_t>(p) & kThreeBytes) == kHts);
+    const bool unavailable = (n == 12) & (scan::load<std::uint64_t>(p) == kUnavailableHead) &
+                             (scan::load<std::uint32_t>(p + 8) == kUnavailableTail);
+    // Selections by mask: written as ?:, the compiler turns them back into branches.
+    auto choose = [](std::size_t& slot, bool when, std::size_t value) {
+        slot ^= (slot ^ value) & (std::size_t{0} - static_cast<std::size_t>(when));
+    };
+    std::size_t slot = static_cast<std::size_t>(Category::Inconnu);
+    choose(slot, hts | unavailable, kSkipped);
+    choose(slot, marked, kLetters.slot[static_cast<unsigned char>(p[0])]);
+    choose(slot, n == 0, static_cast<std::size_t>(Category::MiseADisposition));
+    return slot;
 }
 
 }  // namespace
@@ -61,17 +86,17 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
     const int lastSubstituteLine = table.rowCount() - 5;
     const int first = std::max(columns.first, 0);
     const int last = std::min(columns.last, table.dayCount() - 1);
-    const auto marker = WeekTable::storedMarker();
     std::array<long, kCategoryCount + 1> tally{};
     for (int row = 1; row <= lastSubstituteLine; ++row) {
         if (row % 8 == 1) ++substitutes;
         if (row % 2 != 0) continue;  // school lines; motif lines are the even ones
         int seen = 0;
         table.forEachDayCell(row, first, last, [&](int, std::string_view cell) {
-            if (!cell.empty() && (static_cast<unsigned char>(cell.front()) <= 0x20 ||
-                                  static_cast<unsigned char>(cell.back()) <= 0x20))
-                cell = trimmed(cell);
-            ++tally[slotOf(cell, marker)];
+            // Blanks around a code are rare (hand edits): only then is the cell trimmed.
+            // An empty cell reads the byte after it: its ";" or a line end.
+            const auto* bytes = reinterpret_cast<const unsigned char*>(cell.data());
+            if ((bytes[0] <= 0x20) | (bytes[cell.size() - (cell.size() != 0)] <= 0x20)) cell = trimmed(cell);
+            ++tally[slotOf(cell)];
             ++seen;
         });
         // A line cut short by a hand edit holds empty cells where its fields are missing.

@@ -2,6 +2,8 @@
 
 #include "analysis/analysis_format.h"
 #include "analysis/replacement_analysis.h"
+#include "core/cp1252.h"
+#include "core/fields.h"
 #include "data_folder.h"
 #include "week_builder.h"
 
@@ -115,6 +117,35 @@ TEST(ReplacementFiles, DamagedFilesCountWhatTheyHold) {
     const WeekTable august(tandarel::testing::cp1252Lines({"Remplaçant / Affectation;M/AM;lundi 1 août 2005;"}));
     EXPECT_EQ(august.header(0), "lundi 1 août 2005");
     EXPECT_EQ(analysedColumns(august, FilePlace::Only, "20050801", "20050801").first, 0);
+}
+
+TEST(ReplacementFiles, AColumnIsAHolidayOnlyWhenEveryLineHoldsHts) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> body;  // lines below the header, which has two days
+        bool monday, tuesday;
+    };
+    const Row rows[] = {
+        {"closed lines", {"X;M 1;HTS;HTS;", ";Nom;HTS;HTS;"}, true, true},
+        {"unclosed last field", {"X;M 1;HTS;HTS", ";Nom;HTS;HTS;"}, true, true},
+        {"one day worked", {"X;M 1;HTS;;", ";Nom;HTS;M¤a;"}, true, false},
+        {"field beyond the days", {"X;M 1;HTS;HTS;HTS;", ";Nom;HTS;HTS;"}, true, true},
+        {"line cut short", {"X;M 1;HTS;", ";Nom;HTS;HTS;"}, true, false},
+        {"blank around HTS", {"X;M 1; HTS;HTS ;", ";Nom;HTS;HTS;"}, false, false},
+        {"labels only", {"X;M 1", ";Nom;HTS;HTS;"}, false, false},
+        {"first HTS line then not", {"X;M 1;HTS;HTS;", ";Nom;HTS;HTSX;"}, true, false},
+        {"header only", {}, true, true},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> lines{"Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005;"};
+        lines.insert(lines.end(), row.body.begin(), row.body.end());
+        const WeekTable table(tandarel::testing::cp1252Lines(lines));
+        EXPECT_EQ(table.allHts(0), row.monday) << row.name;
+        EXPECT_EQ(table.allHts(1), row.tuesday) << row.name;
+        EXPECT_FALSE(table.allHts(2)) << row.name;
+    }
+    // The counts compare the motif marker in its stored form.
+    EXPECT_EQ(encodeCp1252(kMotifMarker), std::string(WeekTable::storedMarker()));
 }
 
 class ReplacementPeriod : public ::testing::Test {
