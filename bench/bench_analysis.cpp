@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_collection.h"
@@ -41,6 +43,43 @@ BENCHMARK(BM_NonReplacementAnalysis)->Arg(1)->Arg(10)->Unit(benchmark::kMillisec
 }  // namespace
 
 namespace {
+
+// The ratio to the read floor, the floor and the analysis timed in turn within each
+// iteration: on a shared machine the two separate benchmarks may run at different speeds.
+template <typename Analyse>
+void ratioToFloor(benchmark::State& state, Analyse&& analyse) {
+    using Clock = std::chrono::steady_clock;
+    const int years = static_cast<int>(state.range(0));
+    const auto& data = bench::schoolYears(years);
+    const auto period = schoolYears(years);
+    Clock::duration floor{}, analysis{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        benchmark::DoNotOptimize(bench::readAllBytes(data.weekFiles));
+        const auto t1 = Clock::now();
+        const auto files = collectWeekFiles(data.path, period.start, period.end);
+        benchmark::DoNotOptimize(analyse(files, period));
+        const auto t2 = Clock::now();
+        floor += t1 - t0;
+        analysis += t2 - t1;
+    }
+    state.counters["ratio"] = std::chrono::duration<double>(analysis) / std::chrono::duration<double>(floor);
+}
+
+void BM_ReplacementRatio(benchmark::State& state) {
+    ratioToFloor(state, [](const WeekFileList& files, const Period& period) {
+        return analyseReplacements(files, period, {100, 100});
+    });
+}
+BENCHMARK(BM_ReplacementRatio)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_NonReplacementRatio(benchmark::State& state) {
+    ratioToFloor(state, [](const WeekFileList& files, const Period& period) {
+        return analyseNonReplacements(files, period);
+    });
+}
+BENCHMARK(BM_NonReplacementRatio)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
 void BM_CollectOnly(benchmark::State& state) {
     const auto& data = bench::schoolYears(1);
     const auto period = schoolYears(1);
