@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -12,10 +14,10 @@
 #define TANDAREL_SCAN_SSE2 1
 #endif
 
-// Finding the ";" and line ends of a week file a block of 64 bytes at a time, as a bit
-// mask. A year of files is a few megabytes of short cells: stopping at every cell to
-// look for its end costs a mispredicted branch per cell, which is most of the time of an
-// analysis; going through the bits of a mask does not.
+// Finding the ";" and line ends of a week file a block of 64 bytes at a time, as bit
+// masks. A year of files is a few megabytes of short cells: stopping at every byte, or
+// running a loop over the separators of each block, costs a mispredicted branch per
+// cell or line, which would be most of the time of an analysis.
 namespace tandarel::scan {
 
 // Bytes that must be readable after the last byte scanned: a block starting before the
@@ -45,80 +47,138 @@ inline std::uint64_t byteMask64(const char* block, char byte) {
 #endif
 }
 
-// std::popcount, without a library call on processors that may lack the instruction.
-inline std::size_t bitCount(std::uint64_t bits) {
-#if defined(__POPCNT__) || defined(__aarch64__)
-    return static_cast<std::size_t>(std::popcount(bits));
-#else
-    bits -= (bits >> 1) & 0x5555555555555555ull;
-    bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
-    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    return static_cast<std::size_t>((bits * 0x0101010101010101ull) >> 56);
-#endif
-}
+// The ";" of a text as bits, a word per 64 bytes, and its lines: each byte of the text
+// is compared once, and the fields of a line are then found from the bits without
+// reading its bytes again.
+struct SeparatorIndex {
+    // Bit i of word w is set when byte 64w + i is ";"; three last words have every bit
+    // set, so that a search for the next ";" always ends (at or past the end of the text).
+    std::vector<std::uint64_t> semicolons;
+    // Without their CR LF or LF, a last line without its end included, as splitLines cuts them.
+    std::vector<std::string_view> lines;
+};
 
-// Calls `take(index, field)` for each ";"-separated field of [begin, end) (an unclosed
-// last field included) until it returns false. kPadding bytes after end must be readable.
-template <typename Take>
-void forEachField(const char* begin, const char* end, Take&& take) {
-    const char* start = begin;
-    int index = 0;
-    for (const char* block = begin; block < end; block += 64) {
-        std::uint64_t bits = byteMask64(block, ';');
-        if (const auto left = end - block; left < 64) bits &= (std::uint64_t{1} << left) - 1;
-        while (bits != 0) {
-            const char* separator = block + std::countr_zero(bits);
-            bits &= bits - 1;
-            if (!take(index++, std::string_view(start, static_cast<std::size_t>(separator - start)))) return;
-            start = separator + 1;
-        }
-    }
-    if (start < end) take(index, std::string_view(start, static_cast<std::size_t>(end - start)));
-}
-
-// The lines of [begin, end), without their CR LF or LF, a last line without its end
-// included, as splitLines cuts them. kPadding bytes after end must be readable. The line
-// ends are counted first, then written out four a block without a branch per line: lines
-// of every length follow one another, and a loop over the ends of each block would
-// mispredict its exit once a line.
-inline std::vector<std::string_view> lines(const char* begin, const char* end) {
+// kPadding bytes after end must be readable. The line ends of a block are written out
+// without a branch per line: lines of every length follow one another, and a loop over
+// the ends of each block would mispredict its exit once a line.
+inline SeparatorIndex indexSeparators(const char* begin, const char* end) {
     const auto size = static_cast<std::size_t>(end - begin);
-    auto lineEnds = [&](std::size_t offset) {
-        std::uint64_t bits = byteMask64(begin + offset, '\n');
-        if (const auto left = size - offset; left < 64) bits &= (std::uint64_t{1} << left) - 1;
-        return bits;
-    };
-    std::size_t count = 0;
-    for (std::size_t offset = 0; offset < size; offset += 64) count += bitCount(lineEnds(offset));
-    std::vector<std::size_t> ends(count + 4);
+    const std::size_t blocks = (size + 63) / 64;
+    SeparatorIndex index;
+    index.semicolons.resize(blocks + 3);
+    // Week lines are some 80 bytes long; a file of shorter ones grows the room.
+    std::vector<std::size_t> ends(size / 32 + 128);
     std::size_t written = 0;
-    for (std::size_t offset = 0; offset < size; offset += 64) {
-        std::uint64_t bits = lineEnds(offset);
+    for (std::size_t block = 0; block < blocks; ++block) {
+        const char* bytes = begin + 64 * block;
+        std::uint64_t keep = ~std::uint64_t{0};
+        if (const auto left = size - 64 * block; left < 64) keep = (std::uint64_t{1} << left) - 1;
+        index.semicolons[block] = byteMask64(bytes, ';') & keep;
+        std::uint64_t bits = byteMask64(bytes, '\n') & keep;
+        if (ends.size() < written + 64) ends.resize(2 * ends.size());
+        // Most week lines are longer than 32 bytes: two slots are written whatever the
+        // block holds, and past its last end they get 64 (block + 1), overwritten by the
+        // next block. Counting as they go needs no population count, which baseline
+        // x86-64 lacks.
         std::size_t* out = ends.data() + written;
-        const auto found = bitCount(bits);
-        written += found;
-        // Past the block's last end the slots get offset + 64: overwritten by the next block.
-        for (std::size_t i = 0; i < 4; ++i) {
-            out[i] = offset + static_cast<std::size_t>(std::countr_zero(bits));
+        for (std::size_t i = 0; i < 2; ++i) {
+            out[i] = 64 * block + static_cast<std::size_t>(std::countr_zero(bits));
+            written += bits != 0;
             bits &= bits - 1;
         }
-        for (std::size_t i = 4; i < found; ++i) {
-            out[i] = offset + static_cast<std::size_t>(std::countr_zero(bits));
+        while (bits != 0) [[unlikely]] {
+            ends[written++] = 64 * block + static_cast<std::size_t>(std::countr_zero(bits));
             bits &= bits - 1;
         }
     }
-    std::vector<std::string_view> result;
-    result.reserve(count + 1);
+    std::fill(index.semicolons.begin() + static_cast<std::ptrdiff_t>(blocks), index.semicolons.end(), ~std::uint64_t{0});
+    index.lines.reserve(written + 1);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < written; ++i) {
+        // Without a branch: a line's CR is there or not, file by file and line by line. An
+        // empty line reads its own LF.
         std::size_t length = ends[i] - start;
-        if (length > 0 && begin[ends[i] - 1] == '\r') --length;
-        result.emplace_back(begin + start, length);
+        length -= begin[ends[i] - (length != 0)] == '\r';
+        index.lines.emplace_back(begin + start, length);
         start = ends[i] + 1;
     }
-    if (start < size) result.emplace_back(begin + start, size - start);
-    return result;
+    if (start < size) index.lines.emplace_back(begin + start, size - start);
+    return index;
 }
+
+// The ";" after an offset of an indexed text, one after the other, from a window of the
+// 128 bits that follow the offset. Finding the next one clears a bit of the window: one
+// field does not wait, as a search from its start would, for the end of the previous one.
+class Semicolons {
+public:
+    // `semicolons` is SeparatorIndex::semicolons; `from` at most one past the end of the text.
+    Semicolons(std::span<const std::uint64_t> semicolons, std::size_t from)
+        : semicolons_(semicolons.data()), last_(64 * (semicolons.size() - 3)) {
+        fill(from);
+    }
+
+    // The offset of the next ";", or an offset at or past the end of the text when there is none.
+    std::size_t next() {
+        while ((low_ | high_) == 0) [[unlikely]]
+            fill(base_ + 128);
+        // The choice between the two halves by mask: most week lines are longer than 64 bytes.
+        const std::uint64_t inLow = std::uint64_t{0} - static_cast<std::uint64_t>(low_ != 0);
+        const std::size_t fromLow = static_cast<std::size_t>(std::countr_zero(low_));
+        const std::size_t fromHigh = 64 + static_cast<std::size_t>(std::countr_zero(high_));
+        const std::size_t offset = base_ + (fromHigh ^ ((fromHigh ^ fromLow) & inLow));
+        high_ &= (high_ - 1) | inLow;
+        low_ &= low_ - 1;
+        return offset;
+    }
+
+private:
+    void fill(std::size_t from) {
+        // Past the text the window stays on the words of set bits: no read beyond them.
+        from = std::min(from, last_);
+        const std::size_t word = from / 64;
+        const unsigned shift = from % 64;
+        // (x << 1) << (63 - shift) is x << (64 - shift), also when shift is 0.
+        auto join = [&](std::size_t w) {
+            return (semicolons_[w] >> shift) | ((semicolons_[w + 1] << 1) << (63 - shift));
+        };
+        base_ = from;
+        low_ = join(word);
+        high_ = join(word + 1);
+    }
+
+    const std::uint64_t* semicolons_;
+    std::size_t last_;  // the first offset of the words of set bits
+    std::size_t base_ = 0;
+    std::uint64_t low_ = 0;
+    std::uint64_t high_ = 0;
+};
+
+// The fields of one line of an indexed text, one after the other. Past the line's last
+// field every field reads as empty, at the line's end: a line cut short by a hand edit
+// holds empty cells, and the bytes after any field given out can be read.
+class LineFields {
+public:
+    LineFields(const char* text, std::span<const std::uint64_t> semicolons, std::string_view line)
+        : text_(text), start_(static_cast<std::size_t>(line.data() - text)), end_(start_ + line.size()),
+          semicolons_(semicolons, start_) {}
+
+    std::string_view next() {
+        const std::size_t separator = semicolons_.next();
+        const std::size_t first = std::min(start_, end_);
+        const std::string_view field(text_ + first, std::min(separator, end_) - first);
+        start_ = separator + 1;
+        return field;
+    }
+    void skip(int fields) {
+        for (int i = 0; i < fields; ++i) start_ = semicolons_.next() + 1;
+    }
+
+private:
+    const char* text_;
+    std::size_t start_;
+    std::size_t end_;
+    Semicolons semicolons_;
+};
 
 // The bytes at p as a number, to compare short codes in one instruction.
 template <typename Word>

@@ -19,7 +19,9 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)) {
     // were read with readFileBytes(file, scan::kPadding).
     const std::size_t size = bytes_.size();
     bytes_.append(scan::kPadding, '\0');
-    lines_ = scan::lines(bytes_.data(), bytes_.data() + size);
+    auto index = scan::indexSeparators(bytes_.data(), bytes_.data() + size);
+    lines_ = std::move(index.lines);
+    semicolons_ = std::move(index.semicolons);
     // Every line has its flag, even in a table without day columns: rowCells reads it.
     split_.assign(lines_.size(), false);
     if (lines_.empty()) return;
@@ -45,13 +47,7 @@ void WeekTable::splitRow(std::size_t row) const {
     if (cells_.empty()) cells_.resize(lines_.size() * static_cast<std::size_t>(days_));
     split_[row] = true;
     auto* out = cells_.data() + row * static_cast<std::size_t>(days_);
-    const std::string_view line = lines_[row];
-    scan::forEachField(line.data(), line.data() + line.size(), [&](int index, std::string_view field) {
-        const int day = index - labels_;
-        if (day >= days_) return false;
-        if (day >= 0) out[day] = field;
-        return true;
-    });
+    forEachDayCell(static_cast<int>(row), 0, days_ - 1, [&](int day, std::string_view cell) { out[day] = cell; });
 }
 
 const std::string& WeekTable::header(int day) const {
@@ -62,43 +58,20 @@ const std::string& WeekTable::header(int day) const {
 bool WeekTable::allHts(int day) const {
     if (day < 0 || day >= days_) return false;
     if (htsDays_.empty()) {
-        // One pass over the lines for every column at once, stopping as soon as no
-        // column can still be all "HTS": a holiday week is read through once, not once a day.
-        const auto days = static_cast<std::size_t>(days_);
-        htsDays_.assign(days, 1);
-        std::string allHtsCells;
-        for (std::size_t d = 0; d < days; ++d) allHtsCells += "HTS;";
-        std::vector<char> hts(days);
-        std::size_t candidates = days;
-        for (int row = 1; row < rowCount() && candidates > 0; ++row) {
-            // A line of a holiday week is its labels then "HTS;" in every column: one compare.
-            const std::string_view cells = dayPart(row);
-            if (cells == allHtsCells || (cells.size() + 1 == allHtsCells.size() && allHtsCells.starts_with(cells)))
-                continue;
-            std::fill(hts.begin(), hts.end(), 0);
-            forEachDayCell(row, 0, days_ - 1,
-                           [&](int d, std::string_view cell) { hts[static_cast<std::size_t>(d)] = isHts(cell); });
-            for (std::size_t d = 0; d < days; ++d)
-                if (htsDays_[d] && !hts[d]) {
-                    htsDays_[d] = 0;
-                    --candidates;
-                }
+        // One pass over the lines for every column at once, reading only the columns that
+        // can still be all "HTS" and stopping when none can: a week is read through once,
+        // not once a day, and a bank holiday costs one cell a line.
+        htsDays_.assign(static_cast<std::size_t>(days_), 1);
+        int first = 0, last = days_ - 1;
+        for (int row = 1; row < rowCount() && first <= last; ++row) {
+            forEachDayCell(row, first, last, [&](int d, std::string_view cell) {
+                if (!isHts(cell)) htsDays_[static_cast<std::size_t>(d)] = 0;
+            });
+            while (first <= last && !htsDays_[static_cast<std::size_t>(first)]) ++first;
+            while (last >= first && !htsDays_[static_cast<std::size_t>(last)]) --last;
         }
     }
     return htsDays_[static_cast<std::size_t>(day)] != 0;
-}
-
-std::string_view WeekTable::dayPart(int row) const {
-    const std::string_view line = lines_[static_cast<std::size_t>(row)];
-    std::string_view rest;
-    scan::forEachField(line.data(), line.data() + line.size(), [&](int index, std::string_view field) {
-        if (index + 1 < labels_) return true;
-        const char* after = field.data() + field.size() + 1;  // past its ";"
-        if (after <= line.data() + line.size())
-            rest = {after, static_cast<std::size_t>(line.data() + line.size() - after)};
-        return false;
-    });
-    return rest;
 }
 
 std::string_view WeekTable::storedMarker() { return {&kStoredMarkerByte, 1}; }

@@ -47,20 +47,19 @@ public:
         if (!split_[r]) splitRow(r);
         return {cells_.data() + r * static_cast<std::size_t>(days_), static_cast<std::size_t>(days_)};
     }
-    // Calls `take(day, storedCell)` for the day cells first..last of a line that exist,
-    // straight from the file's bytes: a line read once needs no copy of its cells. The
-    // scan::kPadding bytes after a cell can always be read.
+    // Calls `take(day, storedCell)` for the day cells first..last of a line (within the
+    // table's days), straight from the file's bytes: a line read once needs no copy of
+    // its cells. A cell missing from a line cut short reads as empty; the
+    // scan::kPadding bytes after any cell can be read.
     template <typename Take>
     void forEachDayCell(int row, int first, int last, Take&& take) const {
         if (row < 0 || row >= rowCount()) return;
+        first = std::max(first, 0);
         last = std::min(last, days_ - 1);
-        const std::string_view line = lines_[static_cast<std::size_t>(row)];
-        scan::forEachField(line.data(), line.data() + line.size(), [&](int field, std::string_view cell) {
-            const int day = field - labels_;
-            if (day > last) return false;
-            if (day >= first) take(day, cell);
-            return true;
-        });
+        if (first > last) return;
+        scan::LineFields fields = lineFields(row);
+        fields.skip(labels_ + first);
+        for (int day = first; day <= last; ++day) take(day, fields.next());
     }
     // The date of a day column, as text ("lundi 25 avril 2005").
     const std::string& header(int day) const;
@@ -81,11 +80,13 @@ private:
     // A line is cut into its cells the first time one of them is read: each analysis
     // reads only some of the lines.
     void splitRow(std::size_t row) const;
-    // The bytes of a line after its label fields (empty when it has no day field).
-    std::string_view dayPart(int row) const;
+    scan::LineFields lineFields(int row) const {
+        return {bytes_.data(), semicolons_, lines_[static_cast<std::size_t>(row)]};
+    }
 
     std::string bytes_;
     std::vector<std::string_view> lines_;
+    std::vector<std::uint64_t> semicolons_;  // scan::SeparatorIndex::semicolons
     int labels_ = 0;  // fields before the first day column
     mutable std::vector<std::string_view> cells_;  // rowCount x dayCount
     mutable std::vector<bool> split_;

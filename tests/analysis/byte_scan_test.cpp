@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,6 @@ struct Padded {
     std::string bytes;
 };
 
-std::vector<std::string> fieldsOf(const Padded& text) {
-    std::vector<std::string> fields;
-    scan::forEachField(text.begin(), text.end(), [&](int index, std::string_view field) {
-        EXPECT_EQ(index, static_cast<int>(fields.size()));
-        fields.emplace_back(field);
-        return true;
-    });
-    return fields;
-}
-
 // Texts whose separators fall on every side of the 64-byte blocks.
 std::vector<std::string> boundaryTexts() {
     std::vector<std::string> texts = {"", ";", "\n", "\r\n", "\r", "a", "a;", ";a", "a\r\nb", "a\nb\r\n", ";;;"};
@@ -42,7 +31,7 @@ std::vector<std::string> boundaryTexts() {
         text += pieces[(i * 7 + i / 3) % 7];
         texts.push_back(text);
     }
-    for (const std::size_t at : {62, 63, 64, 65, 127, 128, 129}) {
+    for (const std::size_t at : {62, 63, 64, 65, 127, 128, 129, 191, 192, 300}) {
         texts.push_back(std::string(at, 'a') + ";");
         texts.push_back(std::string(at, 'a') + "\r\n" + "b");
         texts.push_back(std::string(at, ';'));
@@ -54,10 +43,53 @@ std::vector<std::string> boundaryTexts() {
 TEST(ByteScan, CutsLinesAndFieldsAsTheCoreWalks) {
     for (const auto& text : boundaryTexts()) {
         const Padded padded(text);
-        EXPECT_EQ(scan::lines(padded.begin(), padded.end()), splitLines(text)) << text;
-        EXPECT_EQ(fieldsOf(padded).size(), countFields(text)) << text;
-        if (text.find('\n') == std::string::npos) {
-            EXPECT_EQ(fieldsOf(padded), splitFields(text)) << text;
+        const auto index = scan::indexSeparators(padded.begin(), padded.end());
+        ASSERT_EQ(index.lines, splitLines(text)) << text;
+        for (const auto line : index.lines) {
+            const auto expected = splitFields(line);
+            scan::LineFields fields(padded.begin(), index.semicolons, line);
+            for (const auto& field : expected) EXPECT_EQ(fields.next(), field) << text;
+            // Past the last field: empty fields at the line's end, as often as asked.
+            for (int i = 0; i < 3; ++i) {
+                const auto missing = fields.next();
+                EXPECT_TRUE(missing.empty()) << text;
+                EXPECT_EQ(missing.data(), line.data() + line.size()) << text;
+            }
+        }
+    }
+}
+
+TEST(ByteScan, SkippedFieldsAreThoseBeforeTheNextOne) {
+    const Padded padded("a;bb;;c\r\nd;e;\r\n;");
+    const auto index = scan::indexSeparators(padded.begin(), padded.end());
+    ASSERT_EQ(index.lines.size(), 3u);
+    const struct {
+        std::size_t line;
+        int skipped;
+        std::string_view next;
+    } cases[] = {{0, 0, "a"}, {0, 1, "bb"}, {0, 2, ""}, {0, 3, "c"}, {0, 4, ""}, {0, 9, ""},
+                 {1, 1, "e"}, {1, 2, ""},   {2, 0, ""}, {2, 1, ""}};
+    for (const auto& c : cases) {
+        const auto line = index.lines[c.line];
+        scan::LineFields fields(padded.begin(), index.semicolons, line);
+        fields.skip(c.skipped);
+        const auto field = fields.next();
+        EXPECT_EQ(field, c.next) << c.line << " " << c.skipped;
+        EXPECT_GE(field.data(), line.data()) << c.line << " " << c.skipped;
+        EXPECT_LE(field.data() + field.size(), line.data() + line.size()) << c.line << " " << c.skipped;
+    }
+}
+
+TEST(ByteScan, SemicolonsComeInOrderThenPastTheText) {
+    for (const auto& text : boundaryTexts()) {
+        const Padded padded(text);
+        const auto index = scan::indexSeparators(padded.begin(), padded.end());
+        for (std::size_t from = 0; from <= text.size() + 1; from += 1 + from / 8) {
+            scan::Semicolons semicolons(index.semicolons, from);
+            for (std::size_t at = text.find(';', from); at != std::string::npos; at = text.find(';', at + 1))
+                ASSERT_EQ(semicolons.next(), at) << text << " " << from;
+            // Any number of calls past the last one, without reading beyond the index.
+            for (int i = 0; i < 300; ++i) ASSERT_GE(semicolons.next(), text.size()) << text << " " << from;
         }
     }
 }
@@ -70,11 +102,6 @@ TEST(ByteScan, VectorAndPortableMasksAgree) {
         for (int i = 0; i < 64; ++i)
             EXPECT_EQ((scan::byteMask64(block.data(), byte) >> i) & 1, block[static_cast<std::size_t>(i)] == byte ? 1u : 0u);
     }
-}
-
-TEST(ByteScan, BitCountIsThePopulationCount) {
-    for (const std::uint64_t bits : {0ull, 1ull, 0x8000000000000000ull, ~0ull, 0x0123456789ABCDEFull})
-        EXPECT_EQ(scan::bitCount(bits), static_cast<std::size_t>(std::popcount(bits))) << bits;
 }
 
 }  // namespace
