@@ -37,17 +37,19 @@ namespace {
 // random, and a mispredicted branch per cell costs more than the whole test.
 constexpr std::size_t kSkipped = kCategoryCount;
 
-struct LetterTable {
-    std::array<std::uint8_t, 256> slot{};
-    constexpr LetterTable() {
+// The slot of a cell from its first byte, the second half for cells whose second byte
+// is the motif marker.
+struct SlotTable {
+    std::array<std::uint8_t, 512> slot{};
+    constexpr SlotTable() {
         for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
-        slot['M'] = static_cast<std::uint8_t>(Category::Maladie);
-        slot['E'] = static_cast<std::uint8_t>(Category::Equipe);
-        slot['C'] = static_cast<std::uint8_t>(Category::ConvPerso);
-        slot['A'] = static_cast<std::uint8_t>(Category::Autre);
+        slot[256 + 'M'] = static_cast<std::uint8_t>(Category::Maladie);
+        slot[256 + 'E'] = static_cast<std::uint8_t>(Category::Equipe);
+        slot[256 + 'C'] = static_cast<std::uint8_t>(Category::ConvPerso);
+        slot[256 + 'A'] = static_cast<std::uint8_t>(Category::Autre);
     }
 };
-constexpr LetterTable kLetters;
+constexpr SlotTable kSlots;
 
 // "HTS" and "Indisponible" as the words a load of their bytes gives, whatever the byte order.
 const std::uint32_t kThreeBytes = [] {
@@ -60,52 +62,55 @@ const std::uint32_t kUnavailableTail = scan::load<std::uint32_t>("ible");
 
 // `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
 // so the codes are compared as whole words, and the tests are combined without a
-// branch on the cell.
-std::size_t slotOf(std::string_view stored) {
+// branch on the cell. The byte after a cell shorter than 2 is its ";" or a line end,
+// never the marker.
+inline std::size_t slotOf(std::string_view stored) {
     const std::size_t n = stored.size();
     const char* p = stored.data();
-    const bool marked = (n >= 2) & (p[1] == WeekTable::kStoredMarkerByte);
-    const bool hts = (n == 3) & ((scan::load<std::uint32_t>(p) & kThreeBytes) == kHts);
-    const bool unavailable = (n == 12) & (scan::load<std::uint64_t>(p) == kUnavailableHead) &
-                             (scan::load<std::uint32_t>(p + 8) == kUnavailableTail);
+    const std::size_t marked = p[1] == WeekTable::kStoredMarkerByte;
+    std::size_t slot = kSlots.slot[256 * marked + static_cast<unsigned char>(p[0])];
+    // Tests as numbers, combined with & and |: with && and ||, a branch each.
+    auto bit = [](bool test) { return static_cast<std::size_t>(test); };
+    const std::size_t hts = bit(n == 3) & bit((scan::load<std::uint32_t>(p) & kThreeBytes) == kHts);
+    const std::size_t unavailable = bit(n == 12) & bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
+                                    bit(scan::load<std::uint32_t>(p + 8) == kUnavailableTail);
     // Selections by mask: written as ?:, the compiler turns them back into branches.
-    auto choose = [](std::size_t& slot, bool when, std::size_t value) {
-        slot ^= (slot ^ value) & (std::size_t{0} - static_cast<std::size_t>(when));
+    auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
+        chosen ^= (chosen ^ value) & (std::size_t{0} - when);
     };
-    std::size_t slot = static_cast<std::size_t>(Category::Inconnu);
     choose(slot, hts | unavailable, kSkipped);
-    choose(slot, marked, kLetters.slot[static_cast<unsigned char>(p[0])]);
-    choose(slot, n == 0, static_cast<std::size_t>(Category::MiseADisposition));
+    choose(slot, bit(n == 0), static_cast<std::size_t>(Category::MiseADisposition));
     return slot;
 }
+
+constexpr auto kUnknown = static_cast<std::size_t>(Category::Inconnu);
 
 }  // namespace
 
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
-    int substitutes = 0;
+    // Blocks of 8 lines from line 1 on; the last 4 lines are the non-replacements.
     const int lastSubstituteLine = table.rowCount() - 5;
+    const int substitutes = lastSubstituteLine >= 1 ? (lastSubstituteLine - 1) / 8 + 1 : 0;
     const int first = std::max(columns.first, 0);
     const int last = std::min(columns.last, table.dayCount() - 1);
-    std::array<long, kCategoryCount + 1> tally{};
-    for (int row = 1; row <= lastSubstituteLine; ++row) {
-        if (row % 8 == 1) ++substitutes;
-        if (row % 2 != 0) continue;  // school lines; motif lines are the even ones
-        int seen = 0;
-        table.forEachDayCell(row, first, last, [&](int, std::string_view cell) {
-            // Blanks around a code are rare (hand edits): only then is the cell trimmed.
-            // An empty cell reads the byte after it: its ";" or a line end.
-            const auto* bytes = reinterpret_cast<const unsigned char*>(cell.data());
-            if ((bytes[0] <= 0x20) | (bytes[cell.size() - (cell.size() != 0)] <= 0x20)) cell = trimmed(cell);
-            ++tally[slotOf(cell)];
-            ++seen;
+    // A tally per day of the four last ones: the cells of a line often fall in the same
+    // category, and adding to one counter cell after cell waits on each previous addition.
+    std::array<std::array<long, kCategoryCount + 1>, 4> tallies{};
+    // School lines are the odd ones, motif lines the even ones.
+    for (int row = 2; row <= lastSubstituteLine; row += 2)
+        table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
+            // Blanks around a code are rare (hand edits), and leave it unknown: only then
+            // is the cell trimmed.
+            std::size_t slot = slotOf(cell);
+            if (slot == kUnknown) [[unlikely]]
+                slot = slotOf(trimmed(cell));
+            ++tallies[static_cast<std::size_t>(day) % 4][slot];
         });
-        // A line cut short by a hand edit holds empty cells where its fields are missing.
-        if (last >= first) tally[static_cast<std::size_t>(Category::MiseADisposition)] += last - first + 1 - seen;
-    }
-    for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        counts.counts[i] += tally[i];
-        counts.total += tally[i];
-    }
+    for (const auto& tally : tallies)
+        for (std::size_t i = 0; i < kCategoryCount; ++i) {
+            counts.counts[i] += tally[i];
+            counts.total += tally[i];
+        }
     return substitutes;
 }
 
