@@ -1,6 +1,7 @@
 #include "analysis/non_replacement_analysis.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "analysis/analysis_format.h"
 #include "core/fields.h"
@@ -57,11 +58,21 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
 }
 
 NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period) {
+    struct FileCount {
+        NonReplacementAnalysis counts;
+        std::vector<std::string> messages;
+    };
+    std::vector<FileCount> fileCounts(files.size());
     NonReplacementAnalysis analysis;
-    auto walk = walkPeriod(files, period, [&](const WeekTable& table, ColumnRange columns, PeriodWalk& w) {
-        countNonReplacements(table, columns, analysis, w.messages);
+    analysis.walk = walkPeriod(files, period, [&](std::size_t index, const WeekTable& table, ColumnRange columns) {
+        countNonReplacements(table, columns, fileCounts[index].counts, fileCounts[index].messages);
     });
-    analysis.walk = std::move(walk);
+    for (auto& file : fileCounts) {
+        for (std::size_t i = 0; i < kMotifCount; ++i) analysis.totals[i] += file.counts.totals[i];
+        analysis.total += file.counts.total;
+        std::move(file.counts.days.begin(), file.counts.days.end(), std::back_inserter(analysis.days));
+        std::move(file.messages.begin(), file.messages.end(), std::back_inserter(analysis.walk.messages));
+    }
     return analysis;
 }
 

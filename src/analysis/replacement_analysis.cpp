@@ -117,13 +117,22 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
 int substituteSeed(std::size_t lines) { return lines == 0 ? 0 : static_cast<int>(lines - 1); }
 
 ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed) {
+    struct FileCount {
+        MotifCounts counts;
+        int substitutes = 0;
+    };
+    std::vector<FileCount> fileCounts(files.size());
     ReplacementAnalysis analysis;
-    analysis.substitutes = seed;
-    analysis.walk = walkPeriod(files, period, [&](const WeekTable& table, ColumnRange columns, PeriodWalk&) {
-        const int substitutes = countReplacements(table, columns, analysis.counts);
-        analysis.substitutes.minimum = std::min(analysis.substitutes.minimum, substitutes);
-        analysis.substitutes.maximum = std::max(analysis.substitutes.maximum, substitutes);
+    analysis.walk = walkPeriod(files, period, [&](std::size_t index, const WeekTable& table, ColumnRange columns) {
+        fileCounts[index].substitutes = countReplacements(table, columns, fileCounts[index].counts);
     });
+    analysis.substitutes = seed;
+    for (const auto& file : fileCounts) {
+        for (std::size_t i = 0; i < kCategoryCount; ++i) analysis.counts.counts[i] += file.counts.counts[i];
+        analysis.counts.total += file.counts.total;
+        analysis.substitutes.minimum = std::min(analysis.substitutes.minimum, file.substitutes);
+        analysis.substitutes.maximum = std::max(analysis.substitutes.maximum, file.substitutes);
+    }
     return analysis;
 }
 

@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <cstring>
 #include <cstdio>
+#include <exception>
+#include <iterator>
 
+#include "analysis/parallel_files.h"
 #include "core/cp1252.h"
 #include "core/fields.h"
 #include "core/file_error.h"
@@ -119,31 +122,62 @@ std::string dateKey(const Date& date) {
     return buffer;
 }
 
+namespace {
+
+// What the walk learns of one file, on whichever thread reads it.
+struct FileWalk {
+    std::vector<ListEntry> days;
+    bool foreignDates = false;
+    std::exception_ptr error;
+};
+
+}  // namespace
+
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile) {
-    PeriodWalk walk;
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
+    std::vector<FileWalk> fileWalks(files.size());
+    // The files are read and counted a few at a time, each on its own; what the user
+    // sees is then put together in their order.
+    forEachIndexInParallel(files.size(), [&](std::size_t index) {
+        FileWalk& fileWalk = fileWalks[index];
+        try {
+            const WeekTable table(readFileBytes(files.paths[index], scan::kPadding));
+            if (const auto& problem = table.shapeProblem())
+                throw FileError("Le fichier « " + displayPath(files.paths[index]) +
+                                    " » n'est pas lisible comme une semaine : " + *problem +
+                                    ". L'analyse s'arrête là.",
+                                files.paths[index]);
+            const auto place = filePlace(index, files.size());
+            const auto columns = analysedColumns(table, place, startKey, endKey);
+            fileWalk.foreignDates = place == FilePlace::Only && columns.empty();
+            const bool even = (index + 1) % 2 == 0;  // files are numbered from 1
+            for (int day = columns.first; day <= columns.last; ++day)
+                fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour
+                                                            : even         ? kEvenFileColour
+                                                                           : kOddFileColour});
+            perFile(index, table, columns);
+            return true;
+        } catch (...) {
+            fileWalk.error = std::current_exception();
+            return false;
+        }
+    });
+    PeriodWalk walk;
     bool anyDay = false;
     for (std::size_t index = 0; index < files.size(); ++index) {
-        const WeekTable table(readFileBytes(files.paths[index], scan::kPadding));
-        if (const auto& problem = table.shapeProblem())
-            throw FileError("Le fichier « " + displayPath(files.paths[index]) +
-                                " » n'est pas lisible comme une semaine : " + *problem + ". L'analyse s'arrête là.",
-                            files.paths[index]);
-        const auto place = filePlace(index, files.size());
-        const auto columns = analysedColumns(table, place, startKey, endKey);
-        if (place == FilePlace::Only && columns.empty()) walk.messages.emplace_back(kForeignDateMessage);
-        const bool even = (index + 1) % 2 == 0;  // files are numbered from 1
-        const auto fileColour = even ? kEvenFileColour : kOddFileColour;
-        for (int day = columns.first; day <= columns.last; ++day) {
-            const std::string header(table.header(day));
-            if (!anyDay) walk.rangeStart = header;
-            walk.rangeEnd = header;
+        FileWalk& fileWalk = fileWalks[index];
+        // The first file that cannot be read, as the user would meet it going through them.
+        if (fileWalk.error) std::rethrow_exception(fileWalk.error);
+        if (fileWalk.foreignDates) walk.messages.emplace_back(kForeignDateMessage);
+        if (!fileWalk.days.empty()) {
+            if (!anyDay) walk.rangeStart = fileWalk.days.front().text;
+            walk.rangeEnd = fileWalk.days.back().text;
             anyDay = true;
-            walk.days.push_back({header, table.allHts(day) ? kHtsDayColour : fileColour});
         }
+        std::move(fileWalk.days.begin(), fileWalk.days.end(), std::back_inserter(walk.days));
         if (index + 1 < files.size()) walk.days.push_back({"", 0});
-        walk.files.push_back({files.shortNames[index], fileColour});
-        perFile(table, columns, walk);
+        const bool even = (index + 1) % 2 == 0;
+        walk.files.push_back({files.shortNames[index], even ? kEvenFileColour : kOddFileColour});
     }
     if (!anyDay) {
         walk.rangeStart = period.startText;

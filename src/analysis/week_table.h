@@ -138,9 +138,12 @@ struct PeriodWalk {
     std::vector<std::string> messages;
 };
 
-// Reads each collected file once, in order, and hands its table and analysed columns
-// to `perFile`. Throws FileError when a file cannot be read, or is too large to be a week.
-using PerFile = std::function<void(const WeekTable& table, ColumnRange columns, PeriodWalk& walk)>;
+// Reads each collected file once and hands its table and analysed columns to
+// `perFile`, with the file's index: several files are read at once, on several
+// threads, and `perFile` must only touch what belongs to its file. The walk is put
+// together in the files' order. Throws the FileError of the first file that cannot be
+// read, or is too large to be a week.
+using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns)>;
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
 
 }  // namespace tandarel
