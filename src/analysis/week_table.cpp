@@ -1,9 +1,7 @@
 #include "analysis/week_table.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <cstdio>
 #include <exception>
 #include <iterator>

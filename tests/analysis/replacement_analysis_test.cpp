@@ -63,6 +63,31 @@ TEST(ReplacementCount, EachMotifCellGoesToItsCategory) {
     }
 }
 
+TEST(ReplacementCount, HandEditedBlanksAroundACode) {
+    // Raw lines: the planning window never writes blanks around a code, a text editor may.
+    struct Row {
+        const char* cell;
+        std::array<long, kCategoryCount> expected;
+    };
+    const Row rows[] = {
+        {"M¤x  ", counts(1, 0, 0, 0, 0, 0)},    {"\tA¤y", counts(0, 0, 0, 1, 0, 0)},
+        {" \t ", counts(0, 0, 0, 0, 1, 0)},    {"\tIndisponible ", counts(0, 0, 0, 0, 0, 0)},
+        {"HT", counts(0, 0, 0, 0, 0, 1)},       {"M", counts(0, 0, 0, 0, 0, 1)},
+        {" M ", counts(0, 0, 0, 0, 0, 1)},      {"Indisponibles", counts(0, 0, 0, 0, 0, 1)},
+        {"H TS", counts(0, 0, 0, 0, 0, 1)},     {"", counts(0, 0, 0, 0, 1, 0)},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> lines{"Remplaçant / Affectation;M/AM;lundi 25 avril 2005;"};
+        for (int line = 1; line <= 8; ++line)
+            lines.push_back(line == 2 ? std::string(";Nom;") + row.cell + ";" : ";M 1;HTS;");
+        for (int line = 0; line < 4; ++line) lines.push_back(";M;;");
+        const WeekTable table(tandarel::testing::cp1252Lines(lines));
+        MotifCounts result;
+        EXPECT_EQ(countReplacements(table, {0, 0}, result), 1) << row.cell;
+        EXPECT_EQ(result.counts, row.expected) << row.cell;
+    }
+}
+
 TEST(ReplacementCount, SchoolAndNonReplacementLinesAreNotMotifLines) {
     auto week = WeekBuilder(kMonday, 1, {"LUM", "", "", "", "", "", "", "", "", "", "", ""});
     week.motif(0, 0, 0, "HTS").motif(0, 1, 0, "HTS").school(0, 0, 0, "M¤x");
