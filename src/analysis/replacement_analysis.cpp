@@ -1,7 +1,6 @@
 #include "analysis/replacement_analysis.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "analysis/analysis_format.h"
 #include "analysis/byte_scan.h"
@@ -93,8 +92,8 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
     const int substitutes = lastSubstituteLine >= 1 ? (lastSubstituteLine - 1) / 8 + 1 : 0;
     const int first = std::max(columns.first, 0);
     const int last = std::min(columns.last, table.dayCount() - 1);
-    // A tally per day of the four last ones: the cells of a line often fall in the same
-    // category, and adding to one counter cell after cell waits on each previous addition.
+    // Four tallies, the days taking them in turn: the cells of a line often fall in the
+    // same category, and adding to one counter cell after cell waits on each addition.
     std::array<std::array<long, kCategoryCount + 1>, 4> tallies{};
     // School lines are the odd ones, motif lines the even ones.
     for (int row = 2; row <= lastSubstituteLine; row += 2)

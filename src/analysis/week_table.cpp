@@ -122,6 +122,9 @@ std::string dateKey(const Date& date) {
 
 namespace {
 
+// Files are numbered from 1 in the lists: the even ones in one colour, the odd ones in another.
+std::uint32_t fileColour(std::size_t index) { return (index + 1) % 2 == 0 ? kEvenFileColour : kOddFileColour; }
+
 // What the walk learns of one file, on whichever thread reads it.
 struct FileWalk {
     std::vector<ListEntry> days;
@@ -148,11 +151,8 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
             const auto place = filePlace(index, files.size());
             const auto columns = analysedColumns(table, place, startKey, endKey);
             fileWalk.foreignDates = place == FilePlace::Only && columns.empty();
-            const bool even = (index + 1) % 2 == 0;  // files are numbered from 1
             for (int day = columns.first; day <= columns.last; ++day)
-                fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour
-                                                            : even         ? kEvenFileColour
-                                                                           : kOddFileColour});
+                fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour : fileColour(index)});
             perFile(index, table, columns);
             return true;
         } catch (...) {
@@ -174,8 +174,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
         }
         std::move(fileWalk.days.begin(), fileWalk.days.end(), std::back_inserter(walk.days));
         if (index + 1 < files.size()) walk.days.push_back({"", 0});
-        const bool even = (index + 1) % 2 == 0;
-        walk.files.push_back({files.shortNames[index], even ? kEvenFileColour : kOddFileColour});
+        walk.files.push_back({files.shortNames[index], fileColour(index)});
     }
     if (!anyDay) {
         walk.rangeStart = period.startText;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <iterator>
 #include <memory>
 
 #include "analysis/non_replacement_analysis.h"
