@@ -15,7 +15,7 @@ std::optional<WeekGrid> loadWeek(const std::filesystem::path& dataFolder, const 
     const auto lines = readTextLines(file);
     if (const auto problem = weekShapeProblem(lines))
         throw FileError("Le fichier « " + displayPath(file) + " » n'est pas lisible comme une semaine : " + *problem +
-                            ". Il n'est ni affiché ni modifié.",
+                            ". Il est affiché en lecture seule et ne sera pas modifié.",
                         file);
     return parseWeekLines(lines);
 }

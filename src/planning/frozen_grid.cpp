@@ -22,6 +22,13 @@ void PlanningTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void PlanningTableView::mousePressEvent(QMouseEvent* event) {
+    const QPersistentModelIndex before = currentIndex();
+    QTableView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !before.isValid()) return;
+    if (indexAt(event->position().toPoint()) == before && currentIndex() == before) emit currentClickedAgain(before);
+}
+
 CellDelegate::CellDelegate(ui::Messages& messages, QObject* parent) : ui::GuardedItemDelegate(messages, parent) {}
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

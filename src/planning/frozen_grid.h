@@ -23,9 +23,13 @@ public:
 
 signals:
     void keyTyped(QChar key);
+    // A left click on the cell that is already the current one: the selection does not
+    // change, yet the planner expects the cell's selection to run again.
+    void currentClickedAgain(const QModelIndex& index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void keyboardSearch(const QString&) override {}  // typing never moves the selection
 };
 

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "core/cp1252.h"
+#include "core/fields.h"
+#include "core/file_error.h"
+#include "core/text_file.h"
 #include "core/week_file.h"
 
 namespace tandarel {
@@ -44,16 +47,43 @@ void PlanningWeek::setSources(std::filesystem::path dataFolder, std::vector<Subs
     workingWeek_ = std::move(workingWeek);
 }
 
-void PlanningWeek::moveTo(const Date& date) {
-    const Date monday = planningMonday(date);
-    auto stored = loadWeek(dataFolder_, monday);
-    WeekGrid grid = stored ? std::move(*stored) : buildNewWeek(substitutes_, workingWeek_, monday);
-    current_ = date;
-    monday_ = monday;
-    grid_ = std::move(grid);
+namespace {
+
+// What a file that cannot be a kept week holds, for looking only: its lines as a grid as
+// wide as its first line, or `fallback` when it cannot be read or is too large to show.
+WeekGrid readOnlyView(const std::filesystem::path& file, WeekGrid fallback) {
+    try {
+        const auto lines = readTextLines(file);
+        if (lines.size() <= static_cast<std::size_t>(kMaxWeekRows) &&
+            (lines.empty() || countFields(lines.front()) <= static_cast<std::size_t>(kMaxWeekColumns)))
+            return parseWeekLines(lines);
+    } catch (const FileError&) {
+        // A folder under the file's name, or no right to read it: nothing to show.
+    }
+    return fallback;
 }
 
-void PlanningWeek::save() const { saveWeek(dataFolder_, monday_, grid_); }
+}  // namespace
+
+void PlanningWeek::moveTo(const Date& date) {
+    const Date monday = planningMonday(date);
+    std::optional<std::string> problem;
+    WeekGrid grid;
+    try {
+        auto stored = loadWeek(dataFolder_, monday);
+        grid = stored ? std::move(*stored) : buildNewWeek(substitutes_, workingWeek_, monday);
+    } catch (const FileError& failure) {
+        problem = failure.what();
+        grid = readOnlyView(weekFilePath(dataFolder_, monday), buildNewWeek({}, workingWeek_, monday));
+    }
+    monday_ = monday;
+    grid_ = std::move(grid);
+    readOnlyReason_ = std::move(problem);
+}
+
+void PlanningWeek::save() const {
+    if (!readOnly()) saveWeek(dataFolder_, monday_, grid_);
+}
 
 const Substitute* PlanningWeek::substituteOfRow(int row) const {
     if (row < 1) return nullptr;

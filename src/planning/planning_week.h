@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,15 +27,19 @@ public:
                     WorkingWeekSlots workingWeek);
 
     // Shows the week of `date`: its stored grid, unchanged, when its file exists,
-    // otherwise a new grid. On a FileError nothing changes (the old week stays shown).
+    // otherwise a new grid. A file the program cannot keep (damaged, unreadable, a folder
+    // under its name) is shown as far as it reads, as wide as its first line, and the
+    // week is read-only: the planner can still look at it and step past it.
     void moveTo(const Date& date);
-    void moveToPreviousWeek() { moveTo(addDays(monday_, -7)); }
-    void moveToNextWeek() { moveTo(addDays(monday_, 7)); }
 
-    // Writes the grid to the week's file (FileError on failure, the grid stays).
+    // Why the week on screen is read-only (the French reason), or nothing.
+    const std::optional<std::string>& readOnlyReason() const { return readOnlyReason_; }
+    bool readOnly() const { return readOnlyReason_.has_value(); }
+
+    // Writes the grid to the week's file (FileError on failure, the grid stays). A
+    // read-only week is never written: its file stays as the planner left it.
     void save() const;
 
-    const Date& currentDate() const { return current_; }
     const Date& monday() const { return monday_; }
     std::string title() const { return weekTitle(monday_); }
     std::filesystem::path file() const { return weekFilePath(dataFolder_, monday_); }
@@ -51,9 +56,9 @@ private:
     std::filesystem::path dataFolder_;
     std::vector<Substitute> substitutes_;
     WorkingWeekSlots workingWeek_;
-    Date current_;
     Date monday_;
     WeekGrid grid_;
+    std::optional<std::string> readOnlyReason_;
 };
 
 }  // namespace tandarel

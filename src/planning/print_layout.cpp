@@ -1,5 +1,7 @@
 #include "planning/print_layout.h"
 
+#include <algorithm>
+
 namespace tandarel {
 namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF;
@@ -47,6 +49,14 @@ std::vector<PrintPage> layoutPrint(const WeekGrid& grid) {
         addRow(pages.back(), grid, row, kPrintTop + kPrintRowHeight * counter, false, counter);
     }
     return pages;
+}
+
+std::vector<PrintPage> pagesInRange(const std::vector<PrintPage>& pages, int from, int to) {
+    if (from <= 0) return pages;
+    const auto count = static_cast<int>(pages.size());
+    const int first = std::min(from, count + 1);
+    const int last = to <= 0 ? count : std::clamp(to, first - 1, count);
+    return {pages.begin() + (first - 1), pages.begin() + last};
 }
 
 }  // namespace tandarel

@@ -43,4 +43,8 @@ int printColumnWidth(int column, int columnCount);
 
 std::vector<PrintPage> layoutPrint(const WeekGrid& grid);
 
+// The pages `from` to `to` (1-based, both included, cut to the pages there are), as a
+// print dialog's range names them; every page when `from` is 0.
+std::vector<PrintPage> pagesInRange(const std::vector<PrintPage>& pages, int from, int to);
+
 }  // namespace tandarel

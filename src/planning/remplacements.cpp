@@ -1,8 +1,11 @@
 #include "planning/remplacements.h"
 
+#include <algorithm>
+
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -60,8 +63,10 @@ constexpr QSize kMotifGroupSize(150, 85);
 }  // namespace
 
 Remplacements::Remplacements(ui::AppContext& context, QWidget* parent)
-    : ui::ModalWindow(context, parent), runPrintDialog_([this](QPrinter& printer) {
+    : ui::ModalWindow(context, parent), runPrintDialog_([this](QPrinter& printer, int pageCount) {
           QPrintDialog dialog(&printer, this);
+          dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+          dialog.setMinMax(1, std::max(1, pageCount));
           return dialog.exec() == QDialog::Accepted;
       }) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -110,6 +115,13 @@ void Remplacements::buildControls() {
     set(B::Imprimer, makeButton(QStringLiteral("Imprimer"), this, QRect(1107, 17, 78, 26)));
     set(B::Quitter, makeButton(QStringLiteral("Quitter"), this, QRect(1190, 17, 78, 26)));
 
+    // Below the grid, where nothing else stands: says why the week on screen is not saved.
+    readOnlyNotice_ = new QLabel(this);
+    QPalette noticePalette = readOnlyNotice_->palette();
+    noticePalette.setColor(QPalette::WindowText, Qt::red);
+    readOnlyNotice_->setPalette(noticePalette);
+    readOnlyNotice_->hide();
+
     calendar_ = new QCalendarWidget(this);
     calendar_->setLocale(QLocale(QLocale::French, QLocale::France));
     calendar_->setFirstDayOfWeek(Qt::Monday);
@@ -122,6 +134,7 @@ void Remplacements::buildControls() {
     grid_ = new FrozenGrid(*model_, context_.messages, this);
     connect(grid_->body().selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Remplacements::onCellSelected);
+    connect(&grid_->body(), &PlanningTableView::currentClickedAgain, this, &Remplacements::onCellSelected);
     connect(&grid_->body(), &PlanningTableView::keyTyped, this, &Remplacements::onKeyTyped);
     connect(&grid_->body(), &QTableView::doubleClicked, this, &Remplacements::onDoubleClicked);
     connect(&grid_->body(), &QWidget::customContextMenuRequested, this, &Remplacements::onContextMenu);
@@ -157,6 +170,7 @@ void Remplacements::FormActivate() {
     ui::fillScreen(*this);
     const QSize screen = ui::screenSize();
     grid_->setGeometry(0, 56, screen.width() - 10, screen.height() - 110);
+    readOnlyNotice_->setGeometry(0, grid_->geometry().bottom() + 4, screen.width() - 10, 20);
 
     schools_->clear();
     releaseSchoolList();
@@ -219,8 +233,27 @@ bool Remplacements::openWeek(const Date& date) {
     const bool opened =
         ui::reportingFileErrors(context_.messages, [&] { model_->replaceWeek([&] { week_.moveTo(date); }); });
     title_->setText(ui::toQ(week_.title()));
+    showReadOnlyState();
     restoreSelection();
     return opened;
+}
+
+void Remplacements::showReadOnlyState() {
+    const auto& reason = week_.readOnlyReason();
+    readOnlyNotice_->setVisible(reason.has_value());
+    if (!reason) {
+        button(Button::Etendre).setEnabled(true);  // as every week has it
+        return;
+    }
+    readOnlyNotice_->setText(
+        QStringLiteral("Semaine affichée en lecture seule : son fichier n'est pas modifié. Utilisez « < » ou « > » "
+                       "pour passer à une autre semaine."));
+    releaseSchoolList();
+    hideOptionGroups();
+    editing_ = false;
+    for (auto which : {Button::Etendre, Button::Copier, Button::ViderJournee, Button::ViderPlage})
+        button(which).setEnabled(false);
+    context_.messages.error(ui::toQ(*reason));
 }
 
 void Remplacements::restoreSelection() {

@@ -12,6 +12,7 @@
 class QCalendarWidget;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -48,8 +49,11 @@ public:
     int selectedColumn() const { return selectedColumn_; }
     bool editing() const { return editing_; }
 
-    // Shows the print dialog for the printer; false when the planner cancels it.
-    using PrintRunner = std::function<bool(QPrinter&)>;
+    QLabel& readOnlyNotice() { return *readOnlyNotice_; }
+
+    // Shows the print dialog for the printer and the week's page count; false when the
+    // planner cancels it. The pages printed are those the printer's range names.
+    using PrintRunner = std::function<bool(QPrinter&, int pageCount)>;
     void setPrintRunner(PrintRunner runner) { runPrintDialog_ = std::move(runner); }
 
 protected:
@@ -64,6 +68,7 @@ private:
     // Week and file.
     bool saveWeek();
     bool openWeek(const Date& date);
+    void showReadOnlyState();
     void restoreSelection();
 
     // Navigation.
@@ -111,6 +116,7 @@ private:
     FrozenGrid* grid_ = nullptr;
     QLineEdit* title_ = nullptr;
     QLineEdit* schoolCaption_ = nullptr;
+    QLabel* readOnlyNotice_ = nullptr;
     QComboBox* schools_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;
     QGroupBox* timeGroup_ = nullptr;

@@ -59,6 +59,7 @@ void Remplacements::onCopyChosen(int option) {
     for (;;) {
         if (copy.needsNextWeek(week_.grid())) {
             if (!saveWeek() || !openWeek(addDays(week_.monday(), 7))) return;
+            if (week_.readOnly()) return;  // its file is not a week to write into: said on opening
             copy.startNextWeek();
         }
         if (!copy.copyNext(week_.grid())) {
@@ -94,14 +95,17 @@ void Remplacements::finishClear(ClearResult result, std::string_view refusal) {
 void Remplacements::onImprimer() {
     releaseSchoolList();
     hideOptionGroups();
+    const auto pages = layoutPrint(week_.grid());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!runPrintDialog_(printer)) return;
+    if (!runPrintDialog_(printer, static_cast<int>(pages.size()))) return;
+    const bool range = printer.printRange() == QPrinter::PageRange || printer.fromPage() > 0;
+    const auto chosen = range ? pagesInRange(pages, printer.fromPage(), printer.toPage()) : pages;
     // The layout counts in the device units of a 600 dpi page, where 48 rows of 90
     // units fit under the header on a landscape sheet.
     printer.setResolution(600);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!paintPrintPages(printer, layoutPrint(week_.grid())))
+    if (!paintPrintPages(printer, chosen))
         context_.messages.error(QStringLiteral("L'impression n'a pas pu commencer : l'imprimante est indisponible."));
 }
 

@@ -51,6 +51,7 @@ void Remplacements::onCellSelected(const QModelIndex& current) {
 
     selectedRow_ = current.row();
     selectedColumn_ = current.column();
+    if (week_.readOnly()) return;  // looked at only: no rule may change the cell
     const SelectionEffect effect = selectCell(week_.grid(), selectedRow_, selectedColumn_);
     if (effect.gridChanged) model_->cellsChanged();
 
@@ -80,7 +81,10 @@ void Remplacements::onCellSelected(const QModelIndex& current) {
 }
 
 void Remplacements::onSchoolChosen(int index) {
-    if (index < 0 || index >= static_cast<int>(schoolNames_.size())) return;
+    // Back to the grid: the arrow keys the planner presses next move the selection, and
+    // must not go on changing the school in the cell.
+    grid_->body().setFocus(Qt::OtherFocusReason);
+    if (week_.readOnly() || index < 0 || index >= static_cast<int>(schoolNames_.size())) return;
     const auto& school = schoolNames_[static_cast<std::size_t>(index)];
     if (school.find(';') != std::string::npos) {
         context_.messages.inform(ui::kSemicolonRefused);
@@ -92,6 +96,7 @@ void Remplacements::onSchoolChosen(int index) {
 void Remplacements::onMotifChosen(int option) {
     motifGroup_->hide();
     motifGroup_->clear();
+    if (week_.readOnly()) return;
     if (option < static_cast<int>(kMotifLetters.size())) {
         editing_ = true;
         chooseMotif(week_.grid(), selectedRow_, selectedColumn_, kMotifLetters[static_cast<std::size_t>(option)]);
@@ -107,12 +112,13 @@ void Remplacements::onKeyTyped(QChar key) {
         context_.messages.inform(ui::kSemicolonRefused);
         return;
     }
+    if (week_.readOnly()) return;
     const int step = key == QLatin1Char('+') ? 1 : -1;
     if (stepCount(week_.grid(), selectedRow_, selectedColumn_, step)) gridChanged();
 }
 
 void Remplacements::onDoubleClicked() {
-    if (selectedRow_ != 1 || !isDayCell(week_.grid(), selectedRow_, selectedColumn_)) return;
+    if (week_.readOnly() || selectedRow_ != 1 || !isDayCell(week_.grid(), selectedRow_, selectedColumn_)) return;
     hideOptionGroups();
     const bool yes = context_.messages.ask(
         QStringLiteral("Attention !!!"),
@@ -125,7 +131,7 @@ void Remplacements::onDoubleClicked() {
 }
 
 void Remplacements::onContextMenu() {
-    if (!isBlockFirstRow(selectedRow_) || !isPlanningCell(week_.grid(), selectedRow_, selectedColumn_)) return;
+    if (week_.readOnly() || !isBlockFirstRow(selectedRow_) || !isPlanningCell(week_.grid(), selectedRow_, selectedColumn_)) return;
     // A block the substitute table does not reach belongs to nobody known: left alone.
     const Substitute* substitute = week_.substituteOfRow(selectedRow_);
     if (!substitute || substitute->EnActivite == "Oui") return;

@@ -44,8 +44,8 @@ bool WeekGridModel::setData(const QModelIndex& index, const QVariant& value, int
 Qt::ItemFlags WeekGridModel::flags(const QModelIndex& index) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
     if (!isDayCell(grid(), index.row(), index.column())) return Qt::ItemIsEnabled;
-    // Counts change through "+" and "-" only.
-    if (grid().isNonReplacementRow(index.row())) return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // Counts change through "+" and "-" only; a read-only week is looked at, not typed in.
+    if (week_.readOnly() || grid().isNonReplacementRow(index.row())) return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 

@@ -69,7 +69,7 @@ TEST_F(Week, SaveCreatesTheSchoolYearFolder) {
     EXPECT_EQ(folder.readBytes("05_06/05_08_01.pln").substr(0, 26), "Rempla\xE7" "ant / Affectation;M");
 }
 
-TEST_F(Week, FailuresLeaveTheShownWeekAlone) {
+TEST_F(Week, FailedSaveLeavesTheShownWeekAlone) {
     week.moveTo(kMonday);
     week.grid().setCell(1, 2, "Vernelle");
     folder.writeBytes("04_05", "a file where the folder should be");
@@ -79,11 +79,20 @@ TEST_F(Week, FailuresLeaveTheShownWeekAlone) {
     } catch (const FileError& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Impossible de créer le sous-dossier 04_05", 0), 0u) << e.what();
     }
-    std::filesystem::remove(folder / "04_05");
-    std::filesystem::create_directories(folder / "04_05" / "05_05_02.pln");  // an unreadable week
-    EXPECT_THROW(week.moveToNextWeek(), FileError);
-    EXPECT_EQ(week.monday(), kMonday);
     EXPECT_EQ(week.grid().cell(1, 2), "Vernelle");
+}
+
+// A week that cannot be kept is still shown, read-only, and never written.
+TEST_F(Week, UnreadableWeekIsReadOnly) {
+    std::filesystem::create_directories(folder / "04_05" / "05_05_02.pln");
+    week.moveTo({2005, 5, 2});
+    EXPECT_EQ(week.monday(), (Date{2005, 5, 2}));
+    ASSERT_TRUE(week.readOnly());
+    EXPECT_NE(week.readOnlyReason()->find("05_05_02.pln"), std::string::npos) << *week.readOnlyReason();
+    EXPECT_NO_THROW(week.save());
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "04_05" / "05_05_02.pln"));
+    week.moveTo(kMonday);
+    EXPECT_FALSE(week.readOnly());
 }
 
 }  // namespace

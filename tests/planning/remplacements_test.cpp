@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -210,6 +212,104 @@ TEST_F(RemplacementsTest, FailedSaveKeepsTheWeekOnScreen) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// A click on the cell that is already selected runs its selection again.
+TEST_F(RemplacementsTest, ClickOnTheSelectedCellSelectsItAgain) {
+    open();
+    click(1, 2);
+    press(B::Next);  // the same cell stays selected in the new week
+    ASSERT_FALSE(folder.exists("04_05/05_05_02.pln"));
+    click(1, 2);
+    EXPECT_TRUE(folder.exists("04_05/05_05_02.pln"));
+
+    EXPECT_FALSE(window.button(B::Copier).isEnabled());
+    emit window.schoolList().activated(0);
+    click(1, 2);
+    EXPECT_TRUE(window.button(B::Copier).isEnabled());
+
+    click(2, 2);
+    press(B::Etendre);  // hides the motif group
+    ASSERT_FALSE(window.motifGroup().isVisible());
+    click(2, 2);
+    EXPECT_TRUE(window.motifGroup().isVisible());
+}
+
+// Once a school is chosen, the keys go back to the grid: an arrow moves the selection
+// instead of choosing the next school.
+TEST_F(RemplacementsTest, ArrowKeysAfterASchoolChoiceMoveInTheGrid) {
+    folder.writeLines("Rattachements.pln", {"Fichier des Rattachements", "A", "B", "C"});
+    open();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    click(1, 2);
+    window.schoolList().setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(cell(1, 2), "B");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(cell(1, 2), "B");
+    EXPECT_EQ(window.selectedRow(), 2);
+}
+
+// A week file the program cannot keep is shown read-only and steps aside; a folder under
+// its name too.
+TEST_F(RemplacementsTest, DamagedWeekIsShownReadOnlyAndNeverSaved) {
+    for (bool folderInItsPlace : {false, true}) {
+        std::filesystem::remove_all(folder / "04_05");
+        if (folderInItsPlace) {
+            std::filesystem::create_directories(folder / kThisWeek);
+        } else {
+            auto lines = buildNewWeek(planningSubstitutes(readTextLines(folder / "personnels.pln")), kUsualWeek,
+                                      {2005, 4, 25});
+            lines.setCell(1, 2, "Vernelle");
+            auto text = formatWeekLines(lines);
+            text[3] += "note;";
+            folder.writeLines(kThisWeek, text);
+        }
+        const auto before = folderInItsPlace ? std::string() : folder.readBytes(kThisWeek);
+        messages.clear();
+        open();
+        ASSERT_TRUE(window.isVisible()) << folderInItsPlace;
+        EXPECT_EQ(messages.errors().size(), 1);
+        EXPECT_TRUE(window.readOnlyNotice().isVisible());
+        EXPECT_EQ(cell(1, 2), folderInItsPlace ? "" : "Vernelle");
+        click(window.model().rowCount() - 1, 2);
+        QTest::keyClicks(&window.grid().body(), "+");
+        EXPECT_FALSE(window.model().flags(window.model().index(1, 2)) & Qt::ItemIsEditable);
+        EXPECT_FALSE(window.button(B::Copier).isEnabled() || window.button(B::ViderPlage).isEnabled());
+        press(B::Next);
+        EXPECT_EQ(window.week().monday(), (Date{2005, 5, 2}));
+        EXPECT_FALSE(window.readOnlyNotice().isVisible());
+        press(B::Previous);
+        press(B::Quitter);
+        EXPECT_FALSE(window.isVisible());
+        if (!folderInItsPlace) {
+            EXPECT_EQ(folder.readBytes(kThisWeek), before);
+        }
+        EXPECT_TRUE(std::filesystem::is_directory(folder / kThisWeek) == folderInItsPlace);
+    }
+}
+
+// The print dialog's page range: "2 à 3" of a 50-page week gives two pages.
+TEST_F(RemplacementsTest, PrintsThePagesOfTheChosenRange) {
+    folder.writeLines("personnels.pln", substituteLines(300));
+    open();
+    const auto pdf = folder / "pages.pdf";
+    int offered = 0;
+    window.setPrintRunner([&](QPrinter& printer, int pageCount) {
+        offered = pageCount;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        return true;
+    });
+    press(B::Imprimer);
+    EXPECT_EQ(offered, 50);
+    const std::string bytes = folder.readBytes("pages.pdf");
+    EXPECT_EQ(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                  .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
+              2);
+}
+
 TEST_F(RemplacementsTest, CloseBoxSavesLikeQuitter) {
     open();
     click(2, 2);
@@ -298,7 +398,7 @@ TEST_F(RemplacementsTest, PrintsLandscapePages) {
     folder.writeLines("personnels.pln", substituteLines(7));
     open();
     const auto pdf = folder / "semaine.pdf";
-    window.setPrintRunner([&](QPrinter& printer) {
+    window.setPrintRunner([&](QPrinter& printer, int) {
         EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));

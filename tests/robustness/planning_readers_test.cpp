@@ -1,5 +1,6 @@
 // The planning window over a damaged personnels.pln, Rattachements.pln or week file.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -43,7 +44,7 @@ protected:
     }
     // Prints into a PDF of the data folder; what a printer would have been sent.
     void print() {
-        window.setPrintRunner([this](QPrinter& printer) {
+        window.setPrintRunner([this](QPrinter& printer, int) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString((folder / "semaine.pdf").string()));
             return true;
@@ -65,6 +66,20 @@ protected:
     void expectRefusedAndClosed() {
         expectReadRefusalSaid();
         EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(damagedFileKept());
+    }
+    // A week file the program cannot keep: said, shown read-only; the planner still steps
+    // past it and back, prints and leaves, and the file stays as it was.
+    void expectShownReadOnly() {
+        expectReadRefusalSaid();
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.readOnlyNotice().isVisible());
+        const QString title = window.titleField().text();
+        press(B::Next);
+        EXPECT_NE(window.titleField().text(), title);
+        EXPECT_FALSE(window.readOnlyNotice().isVisible());
+        press(B::Previous);
+        workThroughTheWeek();
         EXPECT_TRUE(damagedFileKept());
     }
 
@@ -131,8 +146,8 @@ TEST_P(PlanningWeekFile, ShowsTheStoredCellsAndKeepsThemWhenItSaves) {
     plantDamaged(kThisWeekFile, soundWeek());
     open();
     const auto& lines = plantedLines();
-    // Refused: what the grid cannot hold would be lost at the first save.
-    if (damage().directory || weekShapeProblem(lines)) return expectRefusedAndClosed();
+    // Read-only: what the grid cannot hold would be lost at the first save.
+    if (damage().directory || weekShapeProblem(lines)) return expectShownReadOnly();
     expectNoError();
     // Opening shows and writes nothing.
     EXPECT_TRUE(damagedFileKept());
@@ -166,9 +181,10 @@ TEST_P(PlanningWeekFile, ShowsTheStoredCellsAndKeepsThemWhenItSaves) {
 
 INSTANTIATE_TEST_SUITE_P(Damaged, PlanningWeekFile, ::testing::ValuesIn(damages()), DamageName());
 
-// Text after the last field of the header line: a hand-written note is refused with its
-// reason (the grid has no cell for it, and the first save would drop it); the "HTS" that
-// the timetable transfer writes for a day this week does not have is not text to keep.
+// Text after the last field of the header line: a hand-written note makes the week
+// read-only, with its reason (the grid has no cell for it, and a save would drop it); the
+// "HTS" that the timetable transfer writes for a day this week does not have is not text
+// to keep.
 using BeyondTheHeaderTest = WidgetTest;
 
 TEST_F(BeyondTheHeaderTest, NoteIsRefusedAndHtsIsShown) {
@@ -193,12 +209,14 @@ TEST_F(BeyondTheHeaderTest, NoteIsRefusedAndHtsIsShown) {
                       QStringList{QString::fromStdString(
                           "Le fichier « " + (folder / kThisWeekFile).make_preferred().string() +
                           " » n'est pas lisible comme une semaine : sa ligne 6 a du texte au-delà des 7 champs de sa "
-                          "première ligne. Il n'est ni affiché ni modifié.")})
+                          "première ligne. Il est affiché en lecture seule et ne sera pas modifié.")})
                 << c.tail;
+            // Shown as far as the grid reads it: the note has no cell.
+            EXPECT_EQ(window.week().grid().cell(5, 2), trim(splitFields(lines[5]).at(2)));
         } else {
             EXPECT_TRUE(messages.errors().isEmpty()) << c.tail;
         }
-        EXPECT_EQ(window.isVisible(), !c.refused) << c.tail;
+        EXPECT_TRUE(window.isVisible()) << c.tail;
         window.close();
         EXPECT_EQ(folder.readBytes(kThisWeekFile) == before, c.refused) << c.tail;
     }
