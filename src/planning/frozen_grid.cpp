@@ -70,6 +70,21 @@ void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     line->end(false);
 }
 
+bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
+    // Undo and redo belong to the week, not to the editor's own history of keys: the
+    // shortcut override is refused so that the window's undo shortcuts take the keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto combination = static_cast<QKeyEvent*>(event)->keyCombination();
+        for (const auto undoKey : {QKeyCombination(Qt::CTRL, Qt::Key_Z), QKeyCombination(Qt::CTRL, Qt::Key_Y),
+                                   QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)})
+            if (combination == undoKey) {
+                event->ignore();
+                return true;
+            }
+    }
+    return ui::GuardedItemDelegate::eventFilter(watched, event);
+}
+
 namespace {
 QTableView* makeView(QTableView* view, QAbstractItemModel& model, QAbstractItemDelegate* delegate) {
     view->setModel(&model);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCalendarWidget>
+#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -154,6 +155,18 @@ void Remplacements::buildControls() {
     connect(copyGroup_, &OptionGroup::chosen, this, &Remplacements::onCopyChosen);
     connect(extendGroup_, &OptionGroup::chosen, this, &Remplacements::onExtendChosen);
 
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, on every change of the week on screen.
+    auto* undo = new QAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, [this] { undoOrRedo(Direction::Undo); });
+    auto* redo = new QAction(this);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo, &QAction::triggered, this, [this] { undoOrRedo(Direction::Redo); });
+    addActions({undo, redo});
+    connect(model_, &WeekGridModel::cellTyped, this, [this](int row, int column, const std::string& before) {
+        record({{row, column, before, week_.grid().cell(row, column)}}, true);
+    });
+
     connect(&button(B::Calendrier), &QPushButton::clicked, this, &Remplacements::onCalendrier);
     connect(&button(B::Previous), &QPushButton::clicked, this, [this] { onStep(-7); });
     connect(&button(B::Next), &QPushButton::clicked, this, [this] { onStep(7); });
@@ -182,6 +195,7 @@ void Remplacements::FormActivate() {
     selectedColumn_ = 0;
     mouse_ = QPoint(200, 200);
     loaded_ = false;
+    history_.clear();
     setEditing(false);
     button(Button::Etendre).setEnabled(true);
     button(Button::Copier).setEnabled(false);
@@ -218,6 +232,27 @@ void Remplacements::FormActivate() {
     calendar_->hide();
 }
 
+void Remplacements::record(CellChanges changes, bool typing) {
+    if (changes.empty() || week_.readOnly()) return;
+    history().push(new CellsCommand(
+        std::move(changes), [this](const CellChanges& c, Direction d) { applyRecorded(c, d); }, typing));
+}
+
+void Remplacements::applyRecorded(const CellChanges& changes, Direction direction) {
+    applyChanges(week_.grid(), changes, direction);
+    gridChanged();
+    saveWeek();  // an undone state is kept like any other change
+}
+
+void Remplacements::undoOrRedo(Direction direction) {
+    if (!loaded_ || week_.readOnly()) return;
+    hideOptionGroups();
+    if (direction == Direction::Undo)
+        history().undo();
+    else
+        history().redo();
+}
+
 void Remplacements::closeLater() {
     // Not from inside the activation itself: the window is still being shown.
     QMetaObject::invokeMethod(this, [this] { QDialog::done(QDialog::Rejected); }, Qt::QueuedConnection);
@@ -225,11 +260,31 @@ void Remplacements::closeLater() {
 
 bool Remplacements::saveWeek() {
     if (!loaded_) return true;  // no week on screen: nothing of the planner's to keep
-    return ui::reportingFileErrors(context_.messages, [&] { week_.save(); });
+    try {
+        week_.save();
+        lastSaveFailure_.clear();
+        return true;
+    } catch (const FileError& failure) {
+        const QString text = ui::toQ(failure.what());
+        if (text != lastSaveFailure_) context_.messages.error(text);
+        lastSaveFailure_ = text;
+        return false;
+    }
+}
+
+// A failed save (already said) must not trap the planner: he may leave the week unsaved,
+// its file staying as it was.
+bool Remplacements::savedOrLeftUnsaved(const QString& question) {
+    if (saveWeek()) return true;
+    return context_.messages.ask(QStringLiteral("Semaine non enregistrée"),
+                                 QStringLiteral("La semaine affichée n'a pas pu être enregistrée.\r\n") + question +
+                                     QStringLiteral("\r\nLe fichier de cette semaine sur le disque reste tel qu'il "
+                                                    "était."));
 }
 
 bool Remplacements::openWeek(const Date& date) {
     grid_->hideEditor();
+    lastSaveFailure_.clear();
     const bool opened =
         ui::reportingFileErrors(context_.messages, [&] { model_->replaceWeek([&] { week_.moveTo(date); }); });
     title_->setText(ui::toQ(week_.title()));
@@ -279,8 +334,13 @@ void Remplacements::onCalendrier() {
 
 void Remplacements::onCalendarClicked() { saveWeek(); }
 
+namespace {
+const QString kLeaveWeekUnsaved = QStringLiteral("Passer à une autre semaine sans l'enregistrer ?");
+const QString kQuitUnsaved = QStringLiteral("Quitter sans l'enregistrer ?");
+}  // namespace
+
 void Remplacements::onCalendarActivated() {
-    if (!saveWeek()) return;
+    if (!savedOrLeftUnsaved(kLeaveWeekUnsaved)) return;
     openWeek(ui::toDate(calendar_->selectedDate()));
     timeGroup_->show();
     calendar_->hide();
@@ -289,19 +349,19 @@ void Remplacements::onCalendarActivated() {
 void Remplacements::onStep(int days) {
     releaseSchoolList();
     hideOptionGroups();
-    if (!saveWeek()) return;  // the week stays on screen, nothing of it lost
+    if (!savedOrLeftUnsaved(kLeaveWeekUnsaved)) return;  // the week stays on screen, nothing of it lost
     openWeek(addDays(week_.monday(), days));
 }
 
 void Remplacements::onQuitter() {
     hideOptionGroups();
-    if (!saveWeek()) return;
+    if (!savedOrLeftUnsaved(kQuitUnsaved)) return;
     accept();
 }
 
 void Remplacements::reject() {
     hideOptionGroups();
-    if (!saveWeek()) return;
+    if (!savedOrLeftUnsaved(kQuitUnsaved)) return;
     QDialog::reject();
 }
 

@@ -5,8 +5,10 @@
 #include <functional>
 #include <string_view>
 
+#include "planning/cell_changes.h"
 #include "planning/copy_rules.h"
 #include "planning/planning_week.h"
+#include "planning/week_history.h"
 #include "ui/modal_window.h"
 
 class QCalendarWidget;
@@ -50,6 +52,8 @@ public:
     bool editing() const { return editing_; }
 
     QLabel& readOnlyNotice() { return *readOnlyNotice_; }
+    // The undo history of the week on screen.
+    QUndoStack& history() { return history_.of(week_.monday()); }
 
     // Shows the print dialog for the printer and the week's page count; false when the
     // planner cancels it. The pages printed are those the printer's range names.
@@ -67,6 +71,7 @@ private:
 
     // Week and file.
     bool saveWeek();
+    bool savedOrLeftUnsaved(const QString& question);
     bool openWeek(const Date& date);
     void showReadOnlyState();
     void restoreSelection();
@@ -77,6 +82,17 @@ private:
     void onCalendarActivated();
     void onStep(int days);
     void onQuitter();
+
+    // Undo: every change of the week's cells goes through these.
+    template <typename Change>
+    void recorded(Change&& change) {
+        const WeekGrid before = week_.grid();
+        change();
+        record(changedCells(before, week_.grid()));
+    }
+    void record(CellChanges changes, bool typing = false);
+    void applyRecorded(const CellChanges& changes, Direction direction);
+    void undoOrRedo(Direction direction);
 
     // Entry (remplacements_entry.cpp).
     void onCellSelected(const QModelIndex& current);
@@ -103,6 +119,7 @@ private:
     void onImprimer();
 
     PlanningWeek week_;
+    WeekHistory history_;
     std::vector<std::string> schoolNames_;
     bool loaded_ = false;
     int selectedRow_ = 0;
@@ -110,6 +127,7 @@ private:
     QPoint mouse_{200, 200};
     bool editing_ = false;
     bool restoring_ = false;
+    QString lastSaveFailure_;  // said once, not again at every click while it lasts
     PrintRunner runPrintDialog_;
 
     WeekGridModel* model_ = nullptr;

@@ -28,7 +28,9 @@ void Remplacements::onExtendChosen(int option) {
     extendGroup_->clear();
     if (option == 0) {
         extendGroup_->hide();
-        if (extendToDay(week_.grid(), selectedRow_, selectedColumn_)) {
+        bool changed = false;
+        recorded([&] { changed = extendToDay(week_.grid(), selectedRow_, selectedColumn_); });
+        if (changed) {
             gridChanged();
             saveWeek();
         }
@@ -39,7 +41,9 @@ void Remplacements::onExtendChosen(int option) {
 
 void Remplacements::extendHalfDay() {
     extendGroup_->hide();
-    if (extendToHalfDay(week_.grid(), selectedRow_, selectedColumn_)) gridChanged();
+    bool changed = false;
+    recorded([&] { changed = extendToHalfDay(week_.grid(), selectedRow_, selectedColumn_); });
+    if (changed) gridChanged();
 }
 
 void Remplacements::onCopier() {
@@ -62,7 +66,9 @@ void Remplacements::onCopyChosen(int option) {
             if (week_.readOnly()) return;  // its file is not a week to write into: said on opening
             copy.startNextWeek();
         }
-        if (!copy.copyNext(week_.grid())) {
+        bool copied = false;
+        recorded([&] { copied = copy.copyNext(week_.grid()); });
+        if (!copied) {
             context_.messages.inform(ui::toQ(copyStopReason(week_.grid())));
             return;
         }
@@ -76,13 +82,17 @@ void Remplacements::onCopyChosen(int option) {
 void Remplacements::onViderJournee() {
     releaseSchoolList();
     hideOptionGroups();
-    finishClear(clearDay(week_.grid(), selectedRow_, selectedColumn_), kClearDayRefused);
+    ClearResult result = ClearResult::Nothing;
+    recorded([&] { result = clearDay(week_.grid(), selectedRow_, selectedColumn_); });
+    finishClear(result, kClearDayRefused);
 }
 
 void Remplacements::onViderPlage() {
     releaseSchoolList();
     hideOptionGroups();
-    finishClear(clearPlage(week_.grid(), selectedRow_, selectedColumn_), kClearPlageRefused);
+    ClearResult result = ClearResult::Nothing;
+    recorded([&] { result = clearPlage(week_.grid(), selectedRow_, selectedColumn_); });
+    finishClear(result, kClearPlageRefused);
 }
 
 void Remplacements::finishClear(ClearResult result, std::string_view refusal) {

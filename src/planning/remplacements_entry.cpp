@@ -52,7 +52,8 @@ void Remplacements::onCellSelected(const QModelIndex& current) {
     selectedRow_ = current.row();
     selectedColumn_ = current.column();
     if (week_.readOnly()) return;  // looked at only: no rule may change the cell
-    const SelectionEffect effect = selectCell(week_.grid(), selectedRow_, selectedColumn_);
+    SelectionEffect effect;
+    recorded([&] { effect = selectCell(week_.grid(), selectedRow_, selectedColumn_); });
     if (effect.gridChanged) model_->cellsChanged();
 
     if (effect.schoolList == SelectionEffect::SchoolList::FirstSchool && schools_->count() > 0) {
@@ -90,20 +91,23 @@ void Remplacements::onSchoolChosen(int index) {
         context_.messages.inform(ui::kSemicolonRefused);
         return;
     }
-    if (chooseSchool(week_.grid(), selectedRow_, selectedColumn_, school)) gridChanged();
+    bool changed = false;
+    recorded([&] { changed = chooseSchool(week_.grid(), selectedRow_, selectedColumn_, school); });
+    if (changed) gridChanged();
 }
 
 void Remplacements::onMotifChosen(int option) {
     motifGroup_->hide();
     motifGroup_->clear();
     if (week_.readOnly()) return;
-    if (option < static_cast<int>(kMotifLetters.size())) {
-        editing_ = true;
-        chooseMotif(week_.grid(), selectedRow_, selectedColumn_, kMotifLetters[static_cast<std::size_t>(option)]);
-    } else {
-        editing_ = false;
-        markOutOfSchoolTime(week_.grid(), selectedRow_, selectedColumn_);
-    }
+    const bool motif = option < static_cast<int>(kMotifLetters.size());
+    editing_ = motif;
+    recorded([&] {
+        if (motif)
+            chooseMotif(week_.grid(), selectedRow_, selectedColumn_, kMotifLetters[static_cast<std::size_t>(option)]);
+        else
+            markOutOfSchoolTime(week_.grid(), selectedRow_, selectedColumn_);
+    });
     gridChanged();
 }
 
@@ -114,7 +118,9 @@ void Remplacements::onKeyTyped(QChar key) {
     }
     if (week_.readOnly()) return;
     const int step = key == QLatin1Char('+') ? 1 : -1;
-    if (stepCount(week_.grid(), selectedRow_, selectedColumn_, step)) gridChanged();
+    bool changed = false;
+    recorded([&] { changed = stepCount(week_.grid(), selectedRow_, selectedColumn_, step); });
+    if (changed) gridChanged();
 }
 
 void Remplacements::onDoubleClicked() {
@@ -126,7 +132,7 @@ void Remplacements::onDoubleClicked() {
                        "Hors Temps Scolaire ou être vidées : confirmez-vous cette action ?"));
     if (!yes) return;
     editing_ = false;
-    toggleColumnOutOfSchoolTime(week_.grid(), selectedColumn_);
+    recorded([&] { toggleColumnOutOfSchoolTime(week_.grid(), selectedColumn_); });
     gridChanged();
 }
 
@@ -142,7 +148,7 @@ void Remplacements::onContextMenu() {
                        "vidées : confirmez-vous cette action ?"));
     if (!yes) return;
     editing_ = false;
-    toggleUnavailableDay(week_.grid(), selectedRow_, selectedColumn_);
+    recorded([&] { toggleUnavailableDay(week_.grid(), selectedRow_, selectedColumn_); });
     gridChanged();
 }
 

@@ -36,8 +36,10 @@ bool WeekGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!(flags(index) & Qt::ItemIsEditable)) return false;
     const QString text = value.toString();
     if (ui::refusalOf(text)) return false;  // the editor has already told the user
+    std::string before = week_.grid().cell(index.row(), index.column());
     week_.grid().setCell(index.row(), index.column(), ui::fromQ(text));
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::BackgroundRole});
+    if (before != week_.grid().cell(index.row(), index.column())) emit cellTyped(index.row(), index.column(), before);
     return true;
 }
 

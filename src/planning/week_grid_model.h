@@ -34,6 +34,10 @@ public:
         endResetModel();
     }
 
+signals:
+    // The planner typed in a cell; `before` is its text before the key.
+    void cellTyped(int row, int column, const std::string& before);
+
 private:
     const WeekGrid& grid() const { return week_.grid(); }
     PlanningWeek& week_;
