@@ -91,8 +91,8 @@ void Statistiques::backgroundClicked() {
     if (!resultShown_) return;
     pie_.clear();
     update();
-    resultShown_ = false;  // nothing is displayed any more, whatever the answer
-    askAnotherAnalysis();
+    // Only "Non" ends the result: after "Oui" the next click on the background asks again.
+    if (!askAnotherAnalysis()) resultShown_ = false;
 }
 
 void Statistiques::paintEvent(QPaintEvent* event) {
