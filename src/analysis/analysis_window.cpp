@@ -74,6 +74,10 @@ void AnalysisWindow::hideEntryAndResults() {
     hideResults();
 }
 
+void AnalysisWindow::showMessages(const std::vector<std::string>& messages) {
+    for (const auto& message : messages) context_.messages.inform(ui::toQ(message));
+}
+
 void AnalysisWindow::showWalk(const PeriodWalk& walk) {
     rangeStart_->setText(ui::toQ(walk.rangeStart));
     rangeEnd_->setText(ui::toQ(walk.rangeEnd));
@@ -104,8 +108,17 @@ void AnalysisWindow::onPeriodAccepted(const Period& period) {
         askAnotherAnalysis();
         return;
     }
-    // A week file that cannot be read stops the analysis; the user may start another.
-    if (!ui::reportingFileErrors(context_.messages, [&] { analyse(period, files); })) {
+    // A week file that cannot be read stops the analysis, once what the files before it
+    // said has been shown; the user may start another.
+    const bool done = ui::reportingFileErrors(context_.messages, [&] {
+        try {
+            analyse(period, files);
+        } catch (const UnreadableWeekFile& failure) {
+            showMessages(failure.messagesBefore());
+            throw;
+        }
+    });
+    if (!done) {
         hideResults();
         askAnotherAnalysis();
     }

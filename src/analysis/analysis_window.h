@@ -46,6 +46,8 @@ protected:
     // "Souhaitez-vous une autre analyse ?": yes brings the mode choice back, no closes.
     // Returns the answer.
     bool askAnotherAnalysis();
+    // The messages met in the files, each in its own box, in their order.
+    void showMessages(const std::vector<std::string>& messages);
     void showWalk(const PeriodWalk& walk);
     void hideEntryAndResults();
 

@@ -58,20 +58,17 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
 }
 
 NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period) {
-    struct FileCount {
-        NonReplacementAnalysis counts;
-        std::vector<std::string> messages;
-    };
-    std::vector<FileCount> fileCounts(files.size());
+    std::vector<NonReplacementAnalysis> fileCounts(files.size());
     NonReplacementAnalysis analysis;
-    analysis.walk = walkPeriod(files, period, [&](std::size_t index, const WeekTable& table, ColumnRange columns) {
-        countNonReplacements(table, columns, fileCounts[index].counts, fileCounts[index].messages);
-    });
+    analysis.walk = walkPeriod(files, period,
+                               [&](std::size_t index, const WeekTable& table, ColumnRange columns,
+                                   std::vector<std::string>& messages) {
+                                   countNonReplacements(table, columns, fileCounts[index], messages);
+                               });
     for (auto& file : fileCounts) {
-        for (std::size_t i = 0; i < kMotifCount; ++i) analysis.totals[i] += file.counts.totals[i];
-        analysis.total += file.counts.total;
-        std::move(file.counts.days.begin(), file.counts.days.end(), std::back_inserter(analysis.days));
-        std::move(file.messages.begin(), file.messages.end(), std::back_inserter(analysis.walk.messages));
+        for (std::size_t i = 0; i < kMotifCount; ++i) analysis.totals[i] += file.totals[i];
+        analysis.total += file.total;
+        std::move(file.days.begin(), file.days.end(), std::back_inserter(analysis.days));
     }
     return analysis;
 }

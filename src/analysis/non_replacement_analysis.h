@@ -48,7 +48,7 @@ struct NonReplacementAnalysis {
 void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplacementAnalysis& analysis,
                           std::vector<std::string>& messages);
 
-// Throws FileError when a week file cannot be read.
+// Throws UnreadableWeekFile when a week file cannot be read.
 NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period);
 
 GridRows initialNonReplacementGrid();

@@ -26,9 +26,13 @@ int number(std::string_view digits) {
     return value;
 }
 
-bool digitPairs(std::string_view text, std::initializer_list<std::size_t> starts) {
-    for (const auto start : starts)
-        if (!allDigits(text.substr(start, 2))) return false;
+// Whether `text` has the shape "dd/dd/dd" (d a digit, "/" itself), character by
+// character. Lengths are checked before, in characters: a character written on several
+// bytes then shows here as a shape fault, since it is neither a digit nor "/".
+bool hasShape(std::string_view text, std::string_view shape) {
+    if (text.size() != shape.size()) return false;
+    for (std::size_t i = 0; i < shape.size(); ++i)
+        if (shape[i] == 'd' ? text[i] < '0' || text[i] > '9' : text[i] != shape[i]) return false;
     return true;
 }
 
@@ -81,8 +85,8 @@ PeriodStep accepted(PeriodMode mode, const Bound& start, const Bound& end) {
 // The checks of one date of a custom range; the message on refusal.
 std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, std::string_view which) {
     const auto text = trimmed(raw);
-    if (characterCount(text) != 8 || text.size() != 8) return "Date incorrecte... Format de la date : jj/mm/aa";
-    if (!digitPairs(text, {0, 3, 6}) || text[2] != '/' || text[5] != '/')
+    if (characterCount(text) != 8) return "Date incorrecte... Format de la date : jj/mm/aa";
+    if (!hasShape(text, "dd/dd/dd"))
         return "Date incorrecte... Format de la date : jj/mm/aa où jj, mm et aa sont des chiffres.";
     const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2)), year = number(text.substr(6, 2));
     if (month < 1 || month > 12) return "Date incorrecte... Valeur pour le mois : de 01 à 12";
@@ -125,7 +129,7 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today) {
     const auto length = characterCount(text);
     if (length == 0 || length > 5) return {std::nullopt, kYearFormat};
     if (length < 5) return {std::nullopt, kYearIncomplete};
-    if (text.size() != 5 || !digitPairs(text, {0, 3}) || text[2] != '/') return {std::nullopt, kYearFormat};
+    if (!hasShape(text, "dd/dd")) return {std::nullopt, kYearFormat};
     const int first = number(text.substr(0, 2)), second = number(text.substr(3, 2));
     if (second != first + 1 && !(first == 99 && second == 0)) return {std::nullopt, kNotASchoolYear};
     if (today.year % 100 < second) return {std::nullopt, kYearInFuture};
@@ -167,10 +171,10 @@ PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view
     auto refuse = [](std::string message) {
         return refusal(std::move(message), {PeriodField::Boundary}, PeriodField::Boundary);
     };
-    if (characterCount(text) != 5 || text.size() != 5)
+    if (characterCount(text) != 5)
         return refuse(trimester == 2 ? "La date de fin de 2ème trimestre est invalide (vide ou incorrecte...)"
                                      : "La date de début de 3ème trimestre est invalide (vide ou incorrecte...)");
-    if (!digitPairs(text, {0, 3}) || text[2] != '/')
+    if (!hasShape(text, "dd/dd"))
         return refuse("Date incorrecte... Format de la date : jj/mm où jj et mm sont des chiffres.");
     const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2));
     if (month < 3 || month > 5)

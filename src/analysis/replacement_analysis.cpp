@@ -9,13 +9,10 @@
 namespace tandarel {
 namespace {
 
-// Index of the largest value, the first in grid order among equals, among those allowed.
-template <typename Values, typename Allowed>
-std::size_t largest(const Values& values, Allowed&& allowed) {
-    std::size_t best = values.size();
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (allowed(i) && (best == values.size() || values[i] > values[best])) best = i;
-    return best;
+// Index of the largest value, the first in grid order among equals.
+template <typename Values>
+std::size_t largest(const Values& values) {
+    return static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
 }
 
 // round(100 * part / whole), a half going to the even neighbour.
@@ -122,9 +119,12 @@ ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period&
     };
     std::vector<FileCount> fileCounts(files.size());
     ReplacementAnalysis analysis;
-    analysis.walk = walkPeriod(files, period, [&](std::size_t index, const WeekTable& table, ColumnRange columns) {
-        fileCounts[index].substitutes = countReplacements(table, columns, fileCounts[index].counts);
-    });
+    analysis.walk = walkPeriod(files, period,
+                               [&](std::size_t index, const WeekTable& table, ColumnRange columns,
+                                   std::vector<std::string>&) {
+                                   auto& file = fileCounts[index];
+                                   file.substitutes = countReplacements(table, columns, file.counts);
+                               });
     analysis.substitutes = seed;
     for (const auto& file : fileCounts) {
         for (std::size_t i = 0; i < kCategoryCount; ++i) analysis.counts.counts[i] += file.counts.counts[i];
@@ -142,18 +142,11 @@ Percentages percentages(const MotifCounts& counts) {
         percent.values[i] = roundedPercent(counts.counts[i], counts.total);
         percent.sum += percent.values[i];
     }
-    // 99 and 101 are put right by the largest percentage; a wider gap (several
-    // roundings the same way) by as many of the largest ones, one point each. A
-    // category with nothing counted never gains a point: it would show 1 % of nothing.
-    std::array<bool, kCategoryCount> adjusted{};
-    while (percent.sum != 100) {
-        const int step = percent.sum < 100 ? 1 : -1;
-        const auto i = largest(percent.values, [&](std::size_t k) {
-            return !adjusted[k] && (step > 0 ? counts.counts[k] > 0 : percent.values[k] > 0);
-        });
-        if (i == kCategoryCount) break;
-        adjusted[i] = true;
-        percent.values[i] += step;
+    // Only 99 and 101 are put right, by the largest percentage. 98 and 102 stand and are
+    // shown as such: spreading two points would show equal counts as unequal shares.
+    if (percent.sum == 99 || percent.sum == 101) {
+        const int step = percent.sum == 99 ? 1 : -1;
+        percent.values[largest(percent.values)] += step;
         percent.sum += step;
     }
     return percent;
@@ -167,7 +160,7 @@ std::array<int, kCategoryCount> pieAngles(const Percentages& percent) {
         angles[i] = 360 * percent.values[i] / percent.sum;
         sum += angles[i];
     }
-    angles[largest(angles, [](std::size_t) { return true; })] += 360 - sum;
+    angles[largest(angles)] += 360 - sum;
     return angles;
 }
 

@@ -51,18 +51,20 @@ struct ReplacementAnalysis {
     MotifCounts counts;
     SubstituteRange substitutes;
 };
-// Throws FileError when a week file cannot be read.
+// Throws UnreadableWeekFile when a week file cannot be read.
 ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed);
 
-// Whole percentages, rounded half to even, corrected so that they add up to 100
-// (the largest gains or loses the missing point). All 0 when nothing was counted.
+// Whole percentages, rounded half to even. A sum of 99 or 101 is made 100 by the
+// largest (the first among equals); 98 and 102 stay as they are. All 0 when nothing
+// was counted.
 struct Percentages {
     std::array<int, kCategoryCount> values{};
     int sum = 0;
 };
 Percentages percentages(const MotifCounts& counts);
 
-// Degrees of each category in the pie chart (360 in all; all 0 when the sum is 0).
+// Degrees of each category in the pie chart: its share of the percentages' sum,
+// the degrees missing to 360 going to the largest (all 0 when the sum is 0).
 std::array<int, kCategoryCount> pieAngles(const Percentages& percent);
 
 struct PieSector {

@@ -107,6 +107,10 @@ void printGrid(std::ostream& out, const GridRows& rows) {
     }
 }
 
+void printMessages(std::ostream& err, const std::vector<std::string>& messages) {
+    for (const auto& message : messages) err << message << '\n';
+}
+
 void printWalk(std::ostream& out, const PeriodWalk& walk) {
     out << "Plage retenue pour l'analyse :\n"
         << "  Date de début : " << walk.rangeStart << '\n'
@@ -130,7 +134,7 @@ int run(const Request& request, const std::filesystem::path& dataFolder, std::os
         const auto personnels = dataFolder / kSubstitutesFile;
         const int seed = entryExists(personnels) ? substituteSeed(readTextLines(personnels).size()) : 0;
         const auto analysis = analyseReplacements(files, period, {seed, seed});
-        for (const auto& message : analysis.walk.messages) err << message << '\n';
+        printMessages(err, analysis.walk.messages);
         const auto grid = replacementGrid(analysis.counts, percentages(analysis.counts));
         if (request.csv) {
             printCsv(out, grid);
@@ -145,7 +149,7 @@ int run(const Request& request, const std::filesystem::path& dataFolder, std::os
         return kReportDone;
     }
     const auto analysis = analyseNonReplacements(files, period);
-    for (const auto& message : analysis.walk.messages) err << message << '\n';
+    printMessages(err, analysis.walk.messages);
     if (barChart(analysis.days).empty()) err << kNothingMissedMessage << '\n';
     const auto grid = nonReplacementGrid(analysis);
     if (request.csv) {
@@ -208,7 +212,7 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
     try {
         const auto request = parse(arguments, today);
         if (request.step.refused() || !request.step.period) {
-            for (const auto& message : request.step.messages) err << message << '\n';
+            printMessages(err, request.step.messages);
             return kReportRefused;
         }
         return run(request, dataFolder, out, err);
@@ -216,6 +220,9 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
         err << "tandarel-analyse : " << usage.reason << "\nEssayez « tandarel-analyse --help ».\n";
         return kReportRefused;
     } catch (const FileError& failure) {
+        // What the files before an unreadable one said comes first, as in the windows.
+        if (const auto* week = dynamic_cast<const UnreadableWeekFile*>(&failure))
+            printMessages(err, week->messagesBefore());
         err << failure.what() << '\n';
         return kReportReadError;
     }

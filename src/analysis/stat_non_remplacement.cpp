@@ -27,7 +27,7 @@ void Stat_Non_Remplacement::activateAnalysis() {
 
 void Stat_Non_Remplacement::analyse(const Period& period, const WeekFileList& files) {
     const auto analysis = analyseNonReplacements(files, period);
-    for (const auto& message : analysis.walk.messages) context_.messages.inform(ui::toQ(message));
+    showMessages(analysis.walk.messages);
     chart_ = barChart(analysis.days);
     if (chart_.empty()) context_.messages.inform(ui::toQ(kNothingMissedMessage));
     grid().setRows(nonReplacementGrid(analysis));

@@ -49,7 +49,7 @@ void Statistiques::activateAnalysis() {
 void Statistiques::analyse(const Period& period, const WeekFileList& files) {
     const auto analysis = analyseReplacements(files, period, substitutes_);
     substitutes_ = analysis.substitutes;
-    for (const auto& message : analysis.walk.messages) context_.messages.inform(ui::toQ(message));
+    showMessages(analysis.walk.messages);
     const auto percent = percentages(analysis.counts);
     grid().setRows(replacementGrid(analysis.counts, percent));
     showWorkingWeek();
@@ -91,8 +91,8 @@ void Statistiques::backgroundClicked() {
     if (!resultShown_) return;
     pie_.clear();
     update();
-    resultShown_ = false;  // nothing is displayed any more, whatever the answer
-    askAnotherAnalysis();
+    // Only "Non" ends the result: after "Oui" the next click on the background asks again.
+    if (!askAnotherAnalysis()) resultShown_ = false;
 }
 
 void Statistiques::paintEvent(QPaintEvent* event) {

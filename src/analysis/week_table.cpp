@@ -129,6 +129,7 @@ std::uint32_t fileColour(std::size_t index) { return (index + 1) % 2 == 0 ? kEve
 struct FileWalk {
     std::vector<ListEntry> days;
     bool foreignDates = false;
+    std::vector<std::string> messages;
     std::exception_ptr error;
 };
 
@@ -153,7 +154,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
             fileWalk.foreignDates = place == FilePlace::Only && columns.empty();
             for (int day = columns.first; day <= columns.last; ++day)
                 fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour : fileColour(index)});
-            perFile(index, table, columns);
+            perFile(index, table, columns, fileWalk.messages);
             return true;
         } catch (...) {
             fileWalk.error = std::current_exception();
@@ -164,9 +165,17 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     bool anyDay = false;
     for (std::size_t index = 0; index < files.size(); ++index) {
         FileWalk& fileWalk = fileWalks[index];
-        // The first file that cannot be read, as the user would meet it going through them.
-        if (fileWalk.error) std::rethrow_exception(fileWalk.error);
+        // The first file that cannot be read, as the user would meet it going through
+        // them: after what the files before it said.
+        if (fileWalk.error) {
+            try {
+                std::rethrow_exception(fileWalk.error);
+            } catch (const FileError& error) {
+                throw UnreadableWeekFile(error, std::move(walk.messages));
+            }
+        }
         if (fileWalk.foreignDates) walk.messages.emplace_back(kForeignDateMessage);
+        std::move(fileWalk.messages.begin(), fileWalk.messages.end(), std::back_inserter(walk.messages));
         if (!fileWalk.days.empty()) {
             if (!anyDay) walk.rangeStart = fileWalk.days.front().text;
             walk.rangeEnd = fileWalk.days.back().text;

@@ -12,6 +12,7 @@
 #include "analysis/byte_scan.h"
 #include "analysis/period_rules.h"
 #include "analysis/week_collection.h"
+#include "core/file_error.h"
 
 namespace tandarel {
 
@@ -138,12 +139,25 @@ struct PeriodWalk {
     std::vector<std::string> messages;
 };
 
+// The first file of a period that cannot be read, or is too large to be a week; the
+// user is shown first what the files before it said, in their order, then why.
+class UnreadableWeekFile : public FileError {
+public:
+    UnreadableWeekFile(const FileError& error, std::vector<std::string> messagesBefore)
+        : FileError(error), messagesBefore_(std::move(messagesBefore)) {}
+    const std::vector<std::string>& messagesBefore() const { return messagesBefore_; }
+
+private:
+    std::vector<std::string> messagesBefore_;
+};
+
 // Reads each collected file once and hands its table and analysed columns to
-// `perFile`, with the file's index: several files are read at once, on several
-// threads, and `perFile` must only touch what belongs to its file. The walk is put
-// together in the files' order. Throws the FileError of the first file that cannot be
-// read, or is too large to be a week.
-using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns)>;
+// `perFile`, with the file's index and the list where its messages go: several files
+// are read at once, on several threads, and `perFile` must only touch what belongs to
+// its file. The walk is put together in the files' order. Throws UnreadableWeekFile
+// for the first file in that order that cannot be read.
+using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns,
+                                   std::vector<std::string>& messages)>;
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
 
 }  // namespace tandarel

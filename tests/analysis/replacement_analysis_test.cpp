@@ -242,9 +242,10 @@ TEST(Percentages, RoundedHalfToEvenAndMadeToAddUpTo100) {
         {"halves go to even", counts(1, 3, 4, 0, 0, 0), {12, 38, 50, 0, 0, 0}, 100},
         {"101: the largest loses", counts(1, 1, 0, 0, 36, 0), {3, 3, 0, 0, 94, 0}, 100},
         {"101: the first largest", counts(5, 5, 2, 0, 0, 0), {41, 42, 17, 0, 0, 0}, 100},
-        {"102: two largest lose", counts(1, 1, 1, 1, 1, 1), {16, 16, 17, 17, 17, 17}, 100},
-        {"98: two largest gain", counts(104, 104, 104, 104, 584, 0), {11, 10, 10, 10, 59, 0}, 100},
-        {"98: never a point to nothing", counts(10280, 0, 40, 40, 40, 40), {99, 0, 1, 0, 0, 0}, 100},
+        // Two roundings the same way: no correction, equal counts keep equal percentages.
+        {"102 stands", counts(1, 1, 1, 1, 1, 1), {17, 17, 17, 17, 17, 17}, 102},
+        {"98 stands", counts(104, 104, 104, 104, 584, 0), {10, 10, 10, 10, 58, 0}, 98},
+        {"98 stands, small shares at 0", counts(10280, 0, 40, 40, 40, 40), {98, 0, 0, 0, 0, 0}, 98},
         {"nothing counted", counts(0, 0, 0, 0, 0, 0), {0, 0, 0, 0, 0, 0}, 0},
         {"one category", counts(0, 0, 0, 0, 7, 0), {0, 0, 0, 0, 100, 0}, 100},
     };
@@ -255,6 +256,7 @@ TEST(Percentages, RoundedHalfToEvenAndMadeToAddUpTo100) {
         const auto p = percentages(c);
         EXPECT_EQ(p.values, row.expected) << row.name;
         EXPECT_EQ(p.sum, row.sum) << row.name;
+        EXPECT_EQ(replacementGrid(c, p).back().at(2), paddedPercent(row.sum)) << row.name;
     }
 }
 
@@ -267,6 +269,10 @@ TEST(PieChart, AnglesFillTheDiscFromMaladie) {
     p.values = {0, 0, 0, 50, 50, 0};
     EXPECT_EQ(pieSectors(p), (std::vector<PieSector>{{0, 180, 0x00DFFF}, {180, 180, 0xFFFFFF}}));
     EXPECT_EQ(pieSectors(Percentages{}), std::vector<PieSector>{});
+    // A sum of 98: each share of that sum, the 3 missing degrees to the largest.
+    p.values = {10, 10, 10, 10, 58, 0};
+    p.sum = 98;
+    EXPECT_EQ(pieAngles(p), (std::array<int, kCategoryCount>{36, 36, 36, 36, 216, 0}));
 }
 
 TEST(DayTexts, DecimalCommaTwoDecimalsAndPaddingBlanks) {

@@ -162,4 +162,13 @@ TEST_F(ReportTool, AnUnreadableWeekFileStopsTheAnalysis) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST_F(ReportTool, MessagesBeforeAnUnreadableWeekFileComeFirst) {
+    std::filesystem::create_directories(folder / "04_05/05_05_09.pln");
+    const auto run = analyse(folder, "non-remplacements annee 04/05");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err.rfind("Je ne traite pas la donnée suivante : C¤abcd !\n", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("05_05_09.pln"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+}
+
 }  // namespace

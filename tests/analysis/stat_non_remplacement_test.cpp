@@ -99,8 +99,13 @@ TEST_F(StatNonRemplacementTest, AnUnreadableWeekFileStopsTheRun) {
     type(window, PeriodField::Month, "4");
     messages.answer(true);
     validate(window, PeriodMode::Month);
-    ASSERT_EQ(messages.errors().size(), 1);
-    EXPECT_TRUE(messages.errors().front().contains(QStringLiteral("05_04_25.pln")));
+    // What the first file showed comes first, then the error of the second.
+    const auto texts = messages.texts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], QStringLiteral("Je ne traite pas la donnée suivante : M¤1234 !"));
+    EXPECT_EQ(messages.errors(), QStringList{texts[1]});
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("05_04_25.pln")));
+    EXPECT_EQ(texts[2], QStringLiteral("Souhaitez-vous une autre analyse ?"));
     EXPECT_FALSE(window.grid().isVisible());
     EXPECT_TRUE(window.dialogue().modeGroup().isVisible());
 }

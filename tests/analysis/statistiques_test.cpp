@@ -118,6 +118,20 @@ TEST_F(StatistiquesTest, AnotherAnalysisKeepsTheSubstituteRangeAndClearsTheChart
     EXPECT_FALSE(window.dialogue().boundaryFrame().isVisible());
 }
 
+TEST_F(StatistiquesTest, OnlyNoClearsTheResultFlag) {
+    window.show();
+    runRange("25/04/05", "25/04/05");
+    messages.answer(true);
+    clickBackground(window);
+    EXPECT_TRUE(window.resultShown());
+    // Yes kept the flag: the next click on the background asks again, and No ends it.
+    messages.answer(false);
+    clickBackground(window);
+    EXPECT_EQ(messages.texts().count(QStringLiteral("Souhaitez-vous une autre analyse ?")), 2);
+    EXPECT_FALSE(window.resultShown());
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(StatistiquesTest, RefusalsKeepTheEntryOpen) {
     window.show();
     auto& dialogue = window.dialogue();
