@@ -1,17 +1,18 @@
-#include <QApplication>
 #include <filesystem>
 
 #include "app/accueil.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
 #include "ui/application_setup.h"
+#include "ui/guarded_application.h"
 #include "ui/messages.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    tandarel::ui::GuardedApplication app(argc, argv);
     tandarel::ui::setUpApplication(app);
 
     tandarel::ui::DialogMessages messages;
+    tandarel::ui::GuardedApplication::setReporter(&messages);
     tandarel::ui::SystemClock clock;
     const auto clockSetter = tandarel::ui::makeSystemClockSetter();
     // The data folder is the directory the program is started in.

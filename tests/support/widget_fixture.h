@@ -9,6 +9,7 @@
 #include "fakes.h"
 #include "recording_messages.h"
 #include "ui/app_context.h"
+#include "ui/guarded_application.h"
 #include "ui/screen.h"
 
 namespace tandarel::testing {
@@ -19,8 +20,12 @@ class WidgetTest : public ::testing::Test {
 protected:
     WidgetTest() : context{folder.path(), messages, clock, clockSetter, {}} {
         ui::setScreenSizeForTests(QSize(1280, 1024));
+        ui::GuardedApplication::setReporter(&messages);
     }
-    ~WidgetTest() override { ui::setScreenSizeForTests(QSize()); }
+    ~WidgetTest() override {
+        ui::GuardedApplication::setReporter(nullptr);
+        ui::setScreenSizeForTests(QSize());
+    }
 
     // Lets queued work (deferred message boxes, single-shot timers) run.
     static void settle() {
