@@ -1,5 +1,7 @@
 #include "ui/text_guard.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -53,6 +55,20 @@ QWidget* GuardedItemDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         line->setMaxLength(std::numeric_limits<int>::max());
     }
     return editor;
+}
+
+bool GuardedItemDelegate::eventFilter(QObject* editor, QEvent* event) {
+    // Qt ends the edit when its window loses the keyboard: it commits, closes the editor
+    // (the next key reopens it with its text selected) or, for an editor that stays,
+    // hands the focus to the view (which swallows the next key). A modal box over the
+    // window is not the planner leaving the cell.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+        const QWidget* box = QApplication::activeModalWidget();
+        const auto* widget = qobject_cast<QWidget*>(editor);
+        if (box && widget && box != widget->window()) return false;
+    }
+    return ShownTextDelegate::eventFilter(editor, event);
 }
 
 void ShownTextDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

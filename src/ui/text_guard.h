@@ -41,13 +41,18 @@ protected:
 };
 
 // The editor of every editable grid of the program: a guarded line edit, holding the
-// cell's whole text.
+// cell's whole text. A modal box over its window (the refusal of a character, a
+// question) leaves it open, with its text and cursor, and it gets the keyboard back
+// when the box closes.
 class GuardedItemDelegate : public ShownTextDelegate {
     Q_OBJECT
 public:
     GuardedItemDelegate(Messages& messages, QObject* parent);
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
 
 private:
     Messages& messages_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lists/list_grid.h"
+#include "real_boxes.h"
 
 // Readable failures for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -56,6 +57,21 @@ inline bool typeInCell(QTableWidget& grid, int row, int column, const QString& k
     editor->selectAll();
     typeText(*editor, keys);
     return true;
+}
+
+// In the cell's editor, types `refused` at `cursor`, lets its box (showRealBoxes) open
+// and close, then types `more` wherever the keyboard is; false when the editor lost it.
+inline bool typeAcrossRefusal(QWidget& window, QTableWidget& grid, int row, int column, int cursor,
+                              const QString& refused, const char* more) {
+    clickCell(grid, row, column);
+    QLineEdit* editor = openEditor(grid);
+    if (!editor) return false;
+    editor->deselect();
+    editor->setCursorPosition(cursor);
+    typeText(*editor, refused);
+    const bool kept = keyboardAfterBox(window) == editor;
+    typeOnKeyboard(more);
+    return kept;
 }
 
 inline void pressEnter(QWidget& target) { QTest::keyClick(&target, Qt::Key_Return); }

@@ -111,6 +111,16 @@ TEST_F(PersonnelsTest, SemicolonIsRefusedInTheEditorAndInTheActivityColumn) {
     EXPECT_EQ(messages.informs(), (QStringList{refused, refused}));
 }
 
+TEST_F(PersonnelsTest, RefusalBoxLeavesTheEditorAsItWas) {
+    open({"A;Nontron;E;0;Oui;", "B;X;E;0;Oui;"});
+    showRealBoxes(messages);
+    const QString unstorable = QString::fromUtf8("ő");
+    EXPECT_TRUE(typeAcrossRefusal(window, window.grid(), 0, 1, 3, unstorable, "xy"));
+    clickCell(window.grid(), 1, 1);
+    EXPECT_EQ(folder.readBytes("personnels.pln"), cp1252Lines(withTitle({"A;Nonxytron;E;0;Oui;", "B;X;E;0;Oui;"})));
+    EXPECT_EQ(messages.informs(), QStringList{*ui::refusalOf(unstorable)});
+}
+
 TEST_F(PersonnelsTest, QuitterSavesEditedAndSortedLists) {
     open({"ZOLA Emile;Nontron;Ecole A;05 01;Oui;", "ÉMERY Luc;Nontron;Ecole B;05 02;Non;", "BRUN Ana;;Ecole C;05 03;Oui;",
           "ABEL Paul;nontron;Ecole D;05 04;Oui;"});

@@ -102,6 +102,15 @@ TEST_F(RattachementsTest, SemicolonIsRefusedTypedAndPasted) {
     EXPECT_EQ(messages.informs(), (QStringList{kSemicolon, kSemicolon}));
 }
 
+TEST_F(RattachementsTest, RefusalBoxLeavesTheEditorAsItWas) {
+    open({"Vernelle", "Nontron"});
+    showRealBoxes(messages);
+    EXPECT_TRUE(typeAcrossRefusal(window, window.grid(), 0, 0, 3, QStringLiteral(";"), "xy"));
+    clickCell(window.grid(), 1, 0);
+    EXPECT_EQ(folder.readBytes("Rattachements.pln"), saved({"Verxynelle", "Nontron"}));
+    EXPECT_EQ(messages.informs(), QStringList{kSemicolon});
+}
+
 TEST_F(RattachementsTest, QuitterSortsOnTheFoldedKeyAndSaves) {
     open({"b", "Élan", "", "B", "école", "a", "Zoo"});
     clickCell(window.grid(), 0, 0);

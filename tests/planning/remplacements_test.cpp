@@ -28,6 +28,7 @@
 #include "planning/week_grid_model.h"
 #include "ui/colour.h"
 #include "ui/qt_text.h"
+#include "real_boxes.h"
 #include "widget_fixture.h"
 
 using namespace tandarel;
@@ -363,6 +364,24 @@ TEST_F(RemplacementsTest, KeysCountAndRefuse) {
     settle();
     EXPECT_EQ(cell(2, 2), "A¤ab");
     EXPECT_EQ(messages.informs().size(), 2);
+}
+
+TEST_F(RemplacementsTest, RefusalBoxLeavesTheEditorAsItWas) {
+    tandarel::testing::showRealBoxes(messages);
+    open();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    click(2, 2);
+    choose(window.motifGroup(), 3);
+    QLineEdit* editor = window.grid().editor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "Dupont");
+    editor->setCursorPosition(4);
+    QTest::keyClick(editor, ';');
+    EXPECT_EQ(tandarel::testing::keyboardAfterBox(window), editor);
+    tandarel::testing::typeOnKeyboard("xy");
+    EXPECT_EQ(cell(2, 2), "A¤Duxypont");
+    EXPECT_EQ(messages.informs().size(), 1);
 }
 
 TEST_F(RemplacementsTest, ModelStaysConsistent) {
