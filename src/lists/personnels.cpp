@@ -1,5 +1,6 @@
 #include "lists/personnels.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "lists/list_grid.h"
 #include "lists/list_order.h"
 #include "lists/transfer_steps.h"
+#include "ui/cells_command.h"
 #include "ui/file_errors.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
@@ -43,6 +45,32 @@ Personnels::Personnels(ui::AppContext& context, QWidget* parent)
     connect(chrome_.remove, &QPushButton::clicked, this, &Personnels::removeRow);
     connect(chrome_.quit, &QPushButton::clicked, this, &Personnels::onQuitter);
     connect(transfer_, &TransferSteps::finished, this, &QDialog::accept);
+
+    // An editor open in a cell keeps Ctrl+Z for its own typing; the grid's undo then
+    // takes back whole cells.
+    auto* undo = new QAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, &history_, &QUndoStack::undo);
+    auto* redo = new QAction(this);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo, &QAction::triggered, &history_, &QUndoStack::redo);
+    addActions({undo, redo});
+}
+
+void Personnels::record(int row, int column, const QString& before, const QString& after) {
+    history_.push(new ui::CellsCommand({{row, column, ui::fromQ(before), ui::fromQ(after)}},
+                                       [this](const CellChanges& c, Direction d) { applyRecorded(c, d); }));
+}
+
+void Personnels::applyRecorded(const CellChanges& changes, Direction direction) {
+    grid_->commitEditing();
+    for (const auto& change : changes) {
+        if (change.row >= grid_->rowCount()) continue;
+        const QString text = ui::toQ(direction == Direction::Undo ? change.before : change.after);
+        grid_->setText(change.row, change.column, text);
+        if (previous_ && previous_->row == change.row && previous_->column == change.column) previousText_ = text;
+    }
+    if (writeRecords(kSubstitutesFile, records())) modified_ = false;
 }
 
 void Personnels::setTitles(bool fileMissing) {
@@ -58,6 +86,7 @@ void Personnels::FormActivate() {
     previous_.reset();
     previousText_.clear();
     modified_ = false;
+    history_.clear();
 
     transfer_->reset();
     grid_->setTyping(false);
@@ -128,9 +157,16 @@ void Personnels::onPressedInGrid() { chrome_.showEditing(grid_->rowCount() >= 1)
 void Personnels::onCellSelected(int row, int column) {
     if (selectingByProgram_ || row < 0 || column < 0) return;
     current_ = Cell{row, column};
+    if (previous_ && grid_->text(previous_->row, previous_->column) != previousText_) {
+        modified_ = true;
+        record(previous_->row, previous_->column, previousText_, grid_->text(previous_->row, previous_->column));
+    }
     // The activity is never typed: each selection switches it.
-    if (column == kActivityColumn) grid_->setText(row, column, ui::toQ(nextActivity(ui::fromQ(grid_->text(row, column)))));
-    if (previous_ && grid_->text(previous_->row, previous_->column) != previousText_) modified_ = true;
+    if (column == kActivityColumn) {
+        const QString before = grid_->text(row, column);
+        grid_->setText(row, column, ui::toQ(nextActivity(ui::fromQ(before))));
+        record(row, column, before, grid_->text(row, column));
+    }
     if (modified_ && writeRecords(kSubstitutesFile, records())) modified_ = false;
     previous_ = current_;
     previousText_ = grid_->text(row, column);
@@ -168,6 +204,7 @@ void Personnels::removeRow() {
 void Personnels::afterRowChange() {
     chrome_.showAfterRowChange();
     modified_ = true;
+    history_.clear();  // the rows the history names have moved
 }
 
 void Personnels::onQuitter() {

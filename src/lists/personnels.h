@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QUndoStack>
 #include <optional>
 #include <vector>
 
+#include "core/cell_change.h"
 #include "core/reference_files.h"
 #include "lists/list_chrome.h"
 #include "lists/list_rows.h"
@@ -29,6 +31,8 @@ public:
     ListGrid& grid() { return *grid_; }
     const ListChrome& chrome() const { return chrome_; }
     TransferSteps& transfer() { return *transfer_; }
+    // Ctrl+Z: the last flip of an activity or edit of a cell, undone and saved.
+    QUndoStack& history() { return history_; }
 
 protected:
     void FormActivate() override;
@@ -53,6 +57,8 @@ private:
     bool writeRecords(std::string_view fileName, const std::vector<Substitute>& records);
     std::optional<std::size_t> currentRecord() const;
     void afterRowChange();
+    void record(int row, int column, const QString& before, const QString& after);
+    void applyRecorded(const CellChanges& changes, Direction direction);
 
     ListGrid* grid_ = nullptr;
     ListChrome chrome_;
@@ -62,6 +68,7 @@ private:
     QString previousText_;
     bool modified_ = false;
     bool selectingByProgram_ = false;
+    QUndoStack history_;
 };
 
 }  // namespace tandarel

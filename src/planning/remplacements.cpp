@@ -17,6 +17,7 @@
 #include "planning/option_group.h"
 #include "planning/week_grid_model.h"
 #include "ui/clock.h"
+#include "ui/cells_command.h"
 #include "ui/colour.h"
 #include "ui/file_errors.h"
 #include "ui/messages.h"
@@ -234,7 +235,7 @@ void Remplacements::FormActivate() {
 
 void Remplacements::record(CellChanges changes, bool typing) {
     if (changes.empty() || week_.readOnly()) return;
-    history().push(new CellsCommand(
+    history().push(new ui::CellsCommand(
         std::move(changes), [this](const CellChanges& c, Direction d) { applyRecorded(c, d); }, typing));
 }
 

@@ -70,6 +70,25 @@ TEST_F(PersonnelsTest, ActivityCyclesOnEachSelectionWithoutSaving) {
     EXPECT_EQ(folder.readBytes("personnels.pln"), cp1252Lines(withTitle({"A;X;E;0;Non;", "B;X;Y;0;Oui;"})));
 }
 
+// A keyboard pass through "En activité" flips each cell it crosses: Ctrl+Z takes back
+// the last flip, then the last edit of a cell, and saves; Ctrl+Y puts them back.
+TEST_F(PersonnelsTest, CtrlZUndoesTheLastFlipOrEdit) {
+    open({"A;X;E;0;Oui;", "B;X;E;0;Oui;"});
+    ASSERT_TRUE(typeInCell(window.grid(), 0, 1, QStringLiteral("Nontron")));
+    clickCell(window.grid(), 0, Personnels::kActivityColumn);
+    QTest::keyClick(&window.grid(), Qt::Key_Down);  // flips the second too
+    ASSERT_EQ(column(window.grid(), 4), (std::vector<std::string>{"Non", "Non"}));
+    auto keys = [&](QKeyCombination k) { QTest::keyClick(&window.grid(), k.key(), k.keyboardModifiers()); };
+    keys(QKeyCombination(Qt::CTRL, Qt::Key_Z));
+    EXPECT_EQ(column(window.grid(), 4), (std::vector<std::string>{"Non", "Oui"}));
+    EXPECT_EQ(folder.readBytes("personnels.pln"), cp1252Lines(withTitle({"A;Nontron;E;0;Non;", "B;X;E;0;Oui;"})));
+    keys(QKeyCombination(Qt::CTRL, Qt::Key_Z));
+    keys(QKeyCombination(Qt::CTRL, Qt::Key_Z));
+    EXPECT_EQ(folder.readBytes("personnels.pln"), cp1252Lines(withTitle({"A;X;E;0;Oui;", "B;X;E;0;Oui;"})));
+    keys(QKeyCombination(Qt::CTRL, Qt::Key_Y));
+    EXPECT_EQ(window.grid().text(0, 1), QStringLiteral("Nontron"));
+}
+
 TEST_F(PersonnelsTest, InsertAboveRowThreeMovesWholeRecordsAndEnterInsertsBelow) {
     const std::vector<std::string> five = {"A;Ca;Ea;0a;Oui;", "B;Cb;Eb;0b;Non;", "C;Cc;Ec;0c;Oui;", "D;Cd;Ed;0d;Non;",
                                            "E;Ce;Ee;0e;Oui;"};
