@@ -4,6 +4,7 @@
 
 #include "core/atomic_file.h"
 #include "core/file_error.h"
+#include "core/week_file.h"
 #include "data_folder.h"
 
 using namespace tandarel;
@@ -133,6 +134,26 @@ TEST(AtomicFile, OnlyLeftoverTemporariesAreRemoved) {
     for (const auto& name : left) EXPECT_FALSE(folder.exists(name)) << name;
     for (const auto& name : kept) EXPECT_TRUE(folder.exists(name)) << name;
     EXPECT_TRUE(folder.exists(".dossier.tandarel-tmp"));
+}
+
+// Every cell selection saves the week: one that changed nothing writes nothing.
+TEST(AtomicFile, AWeekSavedUnchangedIsNotRewritten) {
+    DataFolder folder;
+    const Date monday{2005, 4, 25};
+    WeekGrid grid(13, 3);
+    grid.setCell(2, 2, "M¤DUPONT");
+    saveWeek(folder.path(), monday, grid);
+    int replacements = 0;
+    HookReset reset;
+    setReplaceStageHook([&](const fs::path&, const fs::path&, ReplaceStage stage) {
+        replacements += stage == ReplaceStage::CreatingTemporary;
+        return false;
+    });
+    saveWeek(folder.path(), monday, grid);
+    EXPECT_EQ(replacements, 0);
+    grid.setCell(2, 2, "M¤DURAND");
+    saveWeek(folder.path(), monday, grid);
+    EXPECT_EQ(replacements, 1);
 }
 
 }  // namespace
