@@ -32,16 +32,16 @@ QString heldMessage(const QString& folder, const QString& user, const QString& h
     QString text = QStringLiteral("Tandarel est déjà ouvert sur ce dossier de données (") + folder + QStringLiteral(")");
     if (!user.isEmpty()) text += QStringLiteral(" par ") + user;
     if (elsewhere)
-        text += QStringLiteral(" sur l'ordinateur « ") + host + QStringLiteral(" »");
+        text += QStringLiteral(" sur l'ordinateur «\u00A0") + host + QStringLiteral("\u00A0»");
     else if (!host.isEmpty())
         text += QStringLiteral(" sur cet ordinateur");
     text += QStringLiteral(
         ".\r\n\r\nDeux copies ouvertes sur les mêmes fichiers effaceraient chacune le travail de l'autre : "
-        "celle-ci se ferme sans rien modifier. Fermez l'autre copie, puis relancez Tandarel.");
+        "cette copie s'arrête donc sans rien modifier. Fermez l'autre copie, puis relancez Tandarel.");
     // A copy that crashed on another computer cannot be told from a running one.
     if (elsewhere)
-        text += QStringLiteral("\r\n\r\nSi Tandarel n'est plus ouvert sur « ") + host +
-                QStringLiteral(" » (ordinateur arrêté brutalement), supprimez le fichier ") +
+        text += QStringLiteral("\r\n\r\nSi Tandarel n'est plus ouvert sur «\u00A0") + host +
+                QStringLiteral("\u00A0» (ordinateur arrêté brutalement), supprimez le fichier ") +
                 QString::fromLatin1(kFolderLockFile) + QStringLiteral(" de ce dossier, puis relancez Tandarel.");
     return text;
 }
