@@ -1,6 +1,6 @@
 #include "core/atomic_file.h"
 
-#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <random>
@@ -45,9 +45,19 @@ fs::path writtenFile(const fs::path& file) {
     throwWriteError(file, reasonOf(simulated(std::errc::too_many_symbolic_link_levels)));
 }
 
+std::uint64_t seed() {
+    const auto clock = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    try {
+        std::random_device device;
+        return (static_cast<std::uint64_t>(device()) << 32 | device()) ^ clock;
+    } catch (const std::exception&) {
+        // No entropy source: the clock still varies, and a name that is taken is skipped anyway.
+        return clock;
+    }
+}
+
 std::string randomTag() {
-    thread_local std::mt19937_64 generator{(static_cast<std::uint64_t>(std::random_device{}()) << 32) ^
-                                           std::random_device{}()};
+    thread_local std::mt19937_64 generator{seed()};
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
     return text;
