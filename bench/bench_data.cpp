@@ -36,7 +36,9 @@ const BenchFolder& schoolYears(int years) {
     return make("years-" + std::to_string(years), {.substitutes = 100, .weeks = 52 * years});
 }
 
-const BenchFolder& bigWeek() { return make("week-200", {.substitutes = 200, .weeks = 1}); }
+const BenchFolder& bigWeek(int substitutes) {
+    return make("week-" + std::to_string(substitutes), {.substitutes = substitutes, .weeks = 1});
+}
 
 std::size_t readAllBytes(const std::vector<std::filesystem::path>& files) {
     std::size_t total = 0;

@@ -15,8 +15,8 @@ struct BenchFolder {
 
 // 100 substitutes, a 5-day week, every week of `years` school years from 2004/05 on.
 const BenchFolder& schoolYears(int years);
-// One week of 200 substitutes.
-const BenchFolder& bigWeek();
+// One week of `substitutes` substitutes.
+const BenchFolder& bigWeek(int substitutes = 200);
 
 // Every byte of the files: what the disk and memory cost anyway.
 std::size_t readAllBytes(const std::vector<std::filesystem::path>& files);

@@ -126,7 +126,7 @@ TEST(WeekRewrite, OnlyWholeWeekLayoutsAreTakenOver) {
 
 TEST(WeekList, RealWeekFilesInNameOrderWithLongDates) {
     const auto entries = weekEntries({"05_05_02.pln", "notes.txt", "05_04_25.pln", "05_13_01.pln", "05_04_25.pln.~tmp",
-                                      "04_09_06.pln", "5_04_25.pln"});
+                                      "04_09_06.pln", "5_04_25.pln", ".05_04_25.pln.0123456789abcdef.tandarel-tmp"});
     EXPECT_EQ(entries, (std::vector<WeekEntry>{{"04_09_06.pln", "04_09_06.pln (lundi 6 septembre 2004 )"},
                                                {"05_04_25.pln", "05_04_25.pln (lundi 25 avril 2005 )"},
                                                {"05_05_02.pln", "05_05_02.pln (lundi 2 mai 2005 )"}}));

@@ -176,7 +176,7 @@ TEST_P(FaultTest, PreviousFileStaysAndTheUserIsTold) {
     EXPECT_EQ(fault.stillOpen(*this), fault.staysOpen);
     // No half-written temporary file is left behind.
     for (const auto* dir : {"", "04_05"})
-        for (const auto& name : folder.entries(dir)) EXPECT_EQ(name.find(".~tmp"), std::string::npos) << name;
+        for (const auto& name : folder.entries(dir)) EXPECT_FALSE(isTemporaryFileName(name)) << name;
     EXPECT_EQ(messages.unexpectedQuestions(), 0);
 }
 
