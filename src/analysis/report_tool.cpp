@@ -78,10 +78,13 @@ std::string csvCell(std::string_view cell) {
     return std::string(text);
 }
 
+// What a French spreadsheet opens right by a double click: a byte-order mark, or it reads the accents as
+// Windows-1252; CR LF line ends; ";" between fields and decimal commas, as the French locale expects.
 void printCsv(std::ostream& out, const GridRows& rows) {
+    out << "\xEF\xBB\xBF";
     for (const auto& row : rows) {
         for (std::size_t c = 0; c < row.size(); ++c) out << (c ? ";" : "") << csvCell(row[c]);
-        out << '\n';
+        out << "\r\n";
     }
 }
 
@@ -179,10 +182,12 @@ std::string reportHelp() {
            "  plage JJ/MM/AA JJ/MM/AA      de la date de début à la date de fin, incluses\n"
            "\n"
            "Options :\n"
-           "  --csv     n'écrit que la grille de résultat, en lignes UTF-8 séparées par « ; » :\n"
-           "            la ligne d'en-tête puis une ligne par ligne de la grille, jours avec une\n"
-           "            virgule décimale (2,25), pourcentages en nombres entiers sans « % »\n"
-           "  --help    affiche cette aide\n"
+           "  --csv       n'écrit que la grille de résultat, en CSV qu'un tableur français ouvre\n"
+           "              tel quel (UTF-8 avec indicateur d'ordre des octets, lignes terminées par\n"
+           "              CR LF, champs séparés par « ; ») : la ligne d'en-tête puis une ligne par\n"
+           "              ligne de la grille, jours avec une virgule décimale (2,25), pourcentages\n"
+           "              en nombres entiers sans « % »\n"
+           "  --help      affiche cette aide\n"
            "\n"
            "Sans --csv, le rapport donne la plage retenue, les fichiers et les jours analysés\n"
            "(« (HTS) » : jour entièrement hors temps scolaire), la grille de résultat et, pour les\n"
