@@ -7,6 +7,7 @@
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_collection.h"
+#include "core/build_version.h"
 #include "core/fields.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
@@ -166,9 +167,15 @@ int run(const Request& request, const std::filesystem::path& dataFolder, std::os
 
 std::string reportHelp() {
     return "Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n"
+           "        tandarel-analyse --version | --help\n"
            "\n"
            "Analyse les fichiers de semaine du dossier courant (le dossier des données) sur une\n"
            "plage de dates, comme les fenêtres d'analyse du programme.\n"
+           "\n"
+           "Le dossier des données est celui où le programme tandarel est lancé ; lancé depuis le\n"
+           "menu des applications, il garde ses données dans le dossier « Tandarel » du dossier\n"
+           "Documents de l'utilisateur : placez-vous d'abord dans ce dossier\n"
+           "(par exemple : cd ~/Documents/Tandarel).\n"
            "\n"
            "ANALYSE :\n"
            "  remplacements        jours de remplacement par motif d'absence, avec pourcentages\n"
@@ -187,6 +194,7 @@ std::string reportHelp() {
            "              CR LF, champs séparés par « ; ») : la ligne d'en-tête puis une ligne par\n"
            "              ligne de la grille, jours avec une virgule décimale (2,25), pourcentages\n"
            "              en nombres entiers sans « % »\n"
+           "  --version   affiche la version\n"
            "  --help      affiche cette aide\n"
            "\n"
            "Sans --csv, le rapport donne la plage retenue, les fichiers et les jours analysés\n"
@@ -208,6 +216,10 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
     if (std::find_if(arguments.begin(), arguments.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
         arguments.end()) {
         out << reportHelp();
+        return kReportDone;
+    }
+    if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+        out << kVersionLine << '\n';
         return kReportDone;
     }
     try {

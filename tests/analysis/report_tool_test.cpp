@@ -154,6 +154,10 @@ TEST_F(ReportTool, WrongArgumentsAndHelp) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n", 0), 0u);
     EXPECT_NE(help.out.find("Code de sortie"), std::string::npos);
+    const auto version = analyse(folder, "remplacements --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("Tandarel ", 0), 0u) << version.out;
+    EXPECT_EQ(version.out.find('\n'), version.out.size() - 1) << version.out;
 }
 
 TEST_F(ReportTool, AnUnreadableWeekFileStopsTheAnalysis) {
