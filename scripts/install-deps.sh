@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Installs everything Tandarel needs to build, run and test on Debian 12.
+# Installs what Tandarel needs on Debian 12:
+#   install-deps.sh run    to build and run the program (what scripts/run.sh needs);
+#   install-deps.sh test   that, plus the test frameworks, the sanitizer and fuzzing compiler and the
+#                          packaging tools (scripts/test.sh); the default.
 set -euo pipefail
-packages=(
+run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  ccache dpkg-dev file desktop-file-utils appstream librsvg2-bin
+)
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: the normal build, then the sanitizer build,
-# then a short run of each fuzz target.
+# Installs, builds and runs every test: the normal build, then the Debian package (built, installed,
+# run, removed), then the sanitizer build, then a short run of each fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+bash scripts/package-test.sh
 
 cmake --preset asan
 cmake --build --preset asan

@@ -6,8 +6,17 @@
 
 #include "analysis/report_tool.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 // tandarel-analyse: the analyses without a window, on the current folder.
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes as on Linux: the CSV writes its own CR LF, which text mode would turn into CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32

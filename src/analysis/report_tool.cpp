@@ -7,6 +7,7 @@
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_collection.h"
+#include "core/build_version.h"
 #include "core/fields.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
@@ -78,10 +79,13 @@ std::string csvCell(std::string_view cell) {
     return std::string(text);
 }
 
+// What a French spreadsheet opens right by a double click: a byte-order mark, or it reads the accents as
+// Windows-1252; CR LF line ends; ";" between fields and decimal commas, as the French locale expects.
 void printCsv(std::ostream& out, const GridRows& rows) {
+    out << "\xEF\xBB\xBF";
     for (const auto& row : rows) {
         for (std::size_t c = 0; c < row.size(); ++c) out << (c ? ";" : "") << csvCell(row[c]);
-        out << '\n';
+        out << "\r\n";
     }
 }
 
@@ -167,9 +171,15 @@ int run(const Request& request, const std::filesystem::path& dataFolder, std::os
 
 std::string reportHelp() {
     return "Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n"
+           "        tandarel-analyse --version | --help\n"
            "\n"
            "Analyse les fichiers de semaine du dossier courant (le dossier des données) sur une\n"
            "plage de dates, comme les fenêtres d'analyse du programme.\n"
+           "\n"
+           "Le dossier des données est celui où le programme tandarel est lancé ; lancé depuis le\n"
+           "menu des applications, il garde ses données dans le dossier « Tandarel » du dossier\n"
+           "Documents de l'utilisateur : placez-vous d'abord dans ce dossier\n"
+           "(par exemple : cd ~/Documents/Tandarel).\n"
            "\n"
            "ANALYSE :\n"
            "  remplacements        jours de remplacement par motif d'absence, avec pourcentages\n"
@@ -183,10 +193,13 @@ std::string reportHelp() {
            "  plage JJ/MM/AA JJ/MM/AA      de la date de début à la date de fin, incluses\n"
            "\n"
            "Options :\n"
-           "  --csv     n'écrit que la grille de résultat, en lignes UTF-8 séparées par « ; » :\n"
-           "            la ligne d'en-tête puis une ligne par ligne de la grille, jours avec une\n"
-           "            virgule décimale (2,25), pourcentages en nombres entiers sans « % »\n"
-           "  --help    affiche cette aide\n"
+           "  --csv       n'écrit que la grille de résultat, en CSV qu'un tableur français ouvre\n"
+           "              tel quel (UTF-8 avec indicateur d'ordre des octets, lignes terminées par\n"
+           "              CR LF, champs séparés par « ; ») : la ligne d'en-tête puis une ligne par\n"
+           "              ligne de la grille, jours avec une virgule décimale (2,25), pourcentages\n"
+           "              en nombres entiers sans « % »\n"
+           "  --version   affiche la version\n"
+           "  --help      affiche cette aide\n"
            "\n"
            "Sans --csv, le rapport donne la plage retenue, les fichiers et les jours analysés\n"
            "(« (HTS) » : jour entièrement hors temps scolaire), la grille de résultat et, pour les\n"
@@ -207,6 +220,10 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
     if (std::find_if(arguments.begin(), arguments.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
         arguments.end()) {
         out << reportHelp();
+        return kReportDone;
+    }
+    if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+        out << kVersionLine << '\n';
         return kReportDone;
     }
     try {

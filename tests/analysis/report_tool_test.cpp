@@ -56,15 +56,17 @@ protected:
 TEST_F(ReportTool, ReplacementsAsCsv) {
     const auto run = analyse(folder, "--csv remplacements annee 04/05");
     EXPECT_EQ(run.status, 0);
+    // What a French spreadsheet opens right: byte-order mark, CR LF, ";" and decimal commas.
     EXPECT_EQ(run.out,
-              "Motifs d'absence;Totaux;%\n"
-              "Maladie;2,25;26\n"
-              "Equipe;1,00;12\n"
-              "Convenance personnelle;0,25;3\n"
-              "Autre raison;0,00;0\n"
-              "Mise à disposition;5,00;59\n"
-              "Inconnu (bug);0,00;0\n"
-              "Totaux;8,50;100\n");
+              "\xEF\xBB\xBF"
+              "Motifs d'absence;Totaux;%\r\n"
+              "Maladie;2,25;26\r\n"
+              "Equipe;1,00;12\r\n"
+              "Convenance personnelle;0,25;3\r\n"
+              "Autre raison;0,00;0\r\n"
+              "Mise à disposition;5,00;59\r\n"
+              "Inconnu (bug);0,00;0\r\n"
+              "Totaux;8,50;100\r\n");
     EXPECT_EQ(run.err, "");
 }
 
@@ -105,12 +107,13 @@ TEST_F(ReportTool, NonReplacementsGoOnAfterAnUnreadableCount) {
     const auto run = analyse(folder, "non-remplacements trimestre 04/05 3 15/04 --csv");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
-              "Non-Remplacements;Totaux\n"
-              "Autre raison;0,25\n"
-              "Convenance personnelle;0,00\n"
-              "Equipe;0,00\n"
-              "Maladie;3,00\n"
-              "Totaux;3,25\n");
+              "\xEF\xBB\xBF"
+              "Non-Remplacements;Totaux\r\n"
+              "Autre raison;0,25\r\n"
+              "Convenance personnelle;0,00\r\n"
+              "Equipe;0,00\r\n"
+              "Maladie;3,00\r\n"
+              "Totaux;3,25\r\n");
     EXPECT_EQ(run.err, "Je ne traite pas la donnée suivante : C¤abcd !\n");
 }
 
@@ -151,6 +154,10 @@ TEST_F(ReportTool, WrongArgumentsAndHelp) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n", 0), 0u);
     EXPECT_NE(help.out.find("Code de sortie"), std::string::npos);
+    const auto version = analyse(folder, "remplacements --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("Tandarel ", 0), 0u) << version.out;
+    EXPECT_EQ(version.out.find('\n'), version.out.size() - 1) << version.out;
 }
 
 TEST_F(ReportTool, AnUnreadableWeekFileStopsTheAnalysis) {

@@ -207,7 +207,8 @@ protected:
             return;
         }
         EXPECT_EQ(run.status, kReportDone) << run.err;
-        EXPECT_EQ(run.out.rfind(tool.analysis[0] == 'r' ? "Motifs d'absence;" : "Non-Remplacements;", 0), 0u) << run.out;
+        EXPECT_EQ(run.out.rfind(tool.analysis[0] == 'r' ? "\xEF\xBB\xBFMotifs d'absence;" : "\xEF\xBB\xBFNon-Remplacements;", 0), 0u)
+            << run.out;
         if (damage().keepsContent) {
             EXPECT_EQ(run.out, soundReport(tool.analysis));
         }
