@@ -10,17 +10,21 @@
 #include "recording_messages.h"
 #include "ui/app_context.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel::testing {
 
 // A data folder, recorded messages, a fixed clock (Monday 25 April 2005, 10:00) and a
-// 1280 x 1024 screen, ready to build a window on.
+// 1280 x 1024 screen without a window manager, ready to build a window on.
 class WidgetTest : public ::testing::Test {
 protected:
     WidgetTest() : context{folder.path(), messages, clock, clockSetter, {}} {
         ui::setScreenSizeForTests(QSize(1280, 1024));
     }
-    ~WidgetTest() override { ui::setScreenSizeForTests(QSize()); }
+    ~WidgetTest() override {
+        ui::setScreenSizeForTests(QSize());
+        ui::setFrameMarginsForTests(std::nullopt);
+    }
 
     // Lets queued work (deferred message boxes, single-shot timers) run.
     static void settle() {
