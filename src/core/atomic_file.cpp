@@ -1,7 +1,6 @@
 #include "core/atomic_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -14,8 +13,6 @@ ReplaceFaultHook& faultHook() {
     static ReplaceFaultHook hook;
     return hook;
 }
-
-std::string systemReason(int error) { return std::generic_category().message(error); }
 
 }  // namespace
 
@@ -51,7 +48,7 @@ void replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 
     std::error_code ec;
     fs::rename(temporary, file, ec);
-    if (ec) fail(ec.message());
+    if (ec) fail(systemReason(ec));
 }
 
 }  // namespace tandarel
