@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel {
 
@@ -53,7 +54,8 @@ AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::ve
 void AnalysisWindow::FormActivate() {
     setWindowTitle(QStringLiteral("Tandarel - Analyse     -     "));
     const auto screen = ui::screenSize();
-    setGeometry(centredOrigin(screen.width(), kWidth), centredOrigin(screen.height(), kHeight), kWidth, kHeight);
+    ui::placeFrame(*this, QRect(centredOrigin(screen.width(), kWidth), centredOrigin(screen.height(), kHeight),
+                                kWidth, kHeight));
     dialogue_->reset();
     hideResults();
     rangeStart_->clear();

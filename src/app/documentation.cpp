@@ -10,6 +10,7 @@
 #include "ui/colour.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel {
 namespace {
@@ -57,7 +58,7 @@ documentation::documentation(ui::AppContext& context, QWidget* parent) : ui::Mod
 void documentation::FormActivate() {
     setWindowTitle(QStringLiteral("Tandarel - Documentation succincte "));
     guide_->setGeometry((kWidth - kGuideWidth) / 2, 10, kGuideWidth, kGuideHeight);
-    setGeometry(ui::centredLeft(kWidth), 100, kWidth, kGuideHeight + 50);
+    ui::placeFrame(*this, QRect(ui::centredLeft(kWidth), 100, kWidth, kGuideHeight + 50));
     // Always the guide as written, whatever was typed into it last time.
     guide_->setPlainText(guideLines().join(QLatin1Char('\n')));
     guide_->show();

@@ -14,9 +14,12 @@
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel {
 namespace {
+// The whole window; the controls keep within 240 x 230, what a frame of 8 pixels a side and
+// a 31-pixel title bar leave of it.
 constexpr int kWidth = 258;
 constexpr int kHeight = 270;
 
@@ -50,37 +53,37 @@ Ges_date_system::Ges_date_system(ui::AppContext& context, QWidget* parent) : ui:
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     displayGroup_ = new QGroupBox(QStringLiteral(" Date et heure système "), this);
-    displayGroup_->setGeometry(8, 8, 242, 66);
+    displayGroup_->setGeometry(6, 6, 230, 62);
     displayGroup_->setAutoFillBackground(true);
     dateLine_ = new QLabel(displayGroup_);
-    dateLine_->setGeometry(10, 22, 224, 17);
+    dateLine_->setGeometry(10, 20, 212, 17);
     timeLine_ = new QLabel(displayGroup_);
-    timeLine_->setGeometry(10, 42, 224, 17);
+    timeLine_->setGeometry(10, 40, 212, 17);
 
     modifier_ = new QPushButton(QStringLiteral("Modifier"), this);
-    modifier_->setGeometry(20, 84, 95, 25);
+    modifier_->setGeometry(14, 76, 95, 25);
     quitter_ = new QPushButton(QStringLiteral("Quitter"), this);
-    quitter_->setGeometry(143, 84, 95, 25);
+    quitter_->setGeometry(129, 76, 95, 25);
 
     modificationsGroup_ = new QGroupBox(QStringLiteral(" Modifications "), this);
-    modificationsGroup_->setGeometry(8, 118, 242, 144);
+    modificationsGroup_->setGeometry(6, 108, 230, 120);
     // The fields stand under the words of their box's caption.
     auto* dateBox = new QGroupBox(QStringLiteral(" Jour         Mois         Année"), modificationsGroup_);
-    dateBox->setGeometry(10, 20, 165, 48);
+    dateBox->setGeometry(8, 16, 165, 48);
     day_ = numberField(dateBox, 6, 20, 28);
     separator(dateBox, QStringLiteral("/"), 39, 20);
     month_ = numberField(dateBox, 52, 20, 28);
     separator(dateBox, QStringLiteral("/"), 86, 20);
     year_ = numberField(dateBox, 100, 20, 44);
     auto* timeBox = new QGroupBox(QStringLiteral("Heures   Minutes  Secondes"), modificationsGroup_);
-    timeBox->setGeometry(10, 76, 165, 48);
+    timeBox->setGeometry(8, 66, 165, 48);
     hours_ = numberField(timeBox, 4, 20, 28);
     separator(timeBox, QStringLiteral(":"), 37, 20);
     minutes_ = numberField(timeBox, 50, 20, 28);
     separator(timeBox, QStringLiteral(":"), 85, 20);
     seconds_ = numberField(timeBox, 100, 20, 28);
     valider_ = new QPushButton(QStringLiteral("Valider"), modificationsGroup_);
-    valider_->setGeometry(182, 60, 52, 25);
+    valider_->setGeometry(177, 52, 48, 25);
 
     for (auto* button : {modifier_, valider_, quitter_}) button->setAutoDefault(false);
     connect(modifier_, &QPushButton::clicked, this, &Ges_date_system::onModifier);
@@ -94,7 +97,7 @@ Ges_date_system::Ges_date_system(ui::AppContext& context, QWidget* parent) : ui:
 void Ges_date_system::FormActivate() {
     setWindowTitle(QStringLiteral("Tandarel - Gestion de la date système "));
     timer_.start();
-    setGeometry(ui::centredLeft(kWidth), 150, kWidth, kHeight);
+    ui::placeFrame(*this, QRect(ui::centredLeft(kWidth), 150, kWidth, kHeight));
     showModifications(false);
     paintDisplay(ui::BlinkSequence::kColours[0]);
     writeDisplayLines();

@@ -8,6 +8,7 @@
 #include "ui/file_errors.h"
 #include "ui/half_day_boxes.h"
 #include "ui/messages.h"
+#include "ui/window_frame.h"
 
 namespace tandarel {
 
@@ -27,7 +28,7 @@ Semaine::Semaine(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(con
 
 void Semaine::FormActivate() {
     setWindowTitle(QStringLiteral(" Tandarel - Semaine "));
-    setGeometry(400, 50, 265, 295);
+    ui::placeFrame(*this, QRect(400, 50, 265, 295));
     const auto file = context_.file(kWorkingWeekFile);
     if (!entryExists(file)) {
         for (int i = 0; i < 12; ++i) boxes_[static_cast<std::size_t>(i)]->setChecked(i != 5 && i != 11);

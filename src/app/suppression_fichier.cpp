@@ -10,11 +10,15 @@
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel {
 namespace {
-constexpr int kWidth = 600;
-constexpr int kHeight = 150;
+// The whole window: room for 600 x 150 of controls inside a frame of up to 10 pixels a side
+// and a 30-pixel title bar.
+constexpr int kWidth = 620;
+constexpr int kHeight = 190;
+constexpr int kContentWidth = 600;
 const QString kInstruction = QStringLiteral(
     "Saisissez la date du lundi de la semaine que vous souhaitez supprimer au format jj/mm/aa. Exemple : 25/04/05 .");
 const QString kRemark = QStringLiteral("Remarque : le fichier correspondant se nomme 05_04_25.pln .");
@@ -23,7 +27,7 @@ const QString kRemark = QStringLiteral("Remarque : le fichier correspondant se n
 Suppression_fichier::Suppression_fichier(ui::AppContext& context, QWidget* parent) : ui::ModalWindow(context, parent) {
     instruction_ = new QPlainTextEdit(this);
     instruction_->setReadOnly(true);
-    instruction_->setGeometry(10, 10, kWidth - 20, 60);
+    instruction_->setGeometry(10, 10, kContentWidth - 20, 60);
     instruction_->setFocusPolicy(Qt::NoFocus);
 
     entryCaption_ = new QLabel(QStringLiteral("Date du lundi de la semaine à supprimer ( format jj/mm/aa ) : "), this);
@@ -34,7 +38,7 @@ Suppression_fichier::Suppression_fichier(ui::AppContext& context, QWidget* paren
     valider_ = new QPushButton(QStringLiteral("Valider"), this);
     valider_->setGeometry(435, 80, 75, 25);
     quitter_ = new QPushButton(QStringLiteral("Quitter"), this);
-    quitter_->setGeometry((kWidth - 75) / 2, 115, 75, 25);
+    quitter_->setGeometry((kContentWidth - 75) / 2, 115, 75, 25);
     // Enter in the field must not run a deletion behind the user's back.
     valider_->setAutoDefault(false);
     quitter_->setAutoDefault(false);
@@ -46,7 +50,7 @@ Suppression_fichier::Suppression_fichier(ui::AppContext& context, QWidget* paren
 
 void Suppression_fichier::FormActivate() {
     setWindowTitle(QStringLiteral("Tandarel - Suppression d'un fichier"));
-    setGeometry(ui::centredLeft(kWidth), 150, kWidth, kHeight);
+    ui::placeFrame(*this, QRect(ui::centredLeft(kWidth), 150, kWidth, kHeight));
     instruction_->setPlainText(kInstruction + QLatin1Char('\n') + kRemark);
     resetEntry();
     valider_->hide();

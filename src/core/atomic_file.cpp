@@ -28,7 +28,7 @@ bool failsAt(const fs::path& file, const fs::path& temporary, ReplaceStage stage
     return stageHook() && stageHook()(file, temporary, stage);
 }
 
-std::string reasonOf(const std::error_code& error) { return error.message(); }
+std::string reasonOf(const std::error_code& error) { return systemReason(error); }
 std::error_code simulated(std::errc error) { return std::make_error_code(error); }
 
 // The file that the bytes are for: a link is followed to the file it names, so that

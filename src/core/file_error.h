@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace tandarel {
 
@@ -21,7 +22,13 @@ private:
 // The path as the user knows it: relative to the data folder when it lies inside it.
 std::string displayPath(const std::filesystem::path& file);
 
+// The system's reason for a failure, in French whatever the system's language (the code,
+// not its text, says which); a cause without a French text keeps the system's own.
+std::string systemReason(const std::error_code& error);
+std::string systemReason(int errnoValue);
+
 [[noreturn]] void throwReadError(const std::filesystem::path& file, const std::string& reason);
+// Says that the previous file is kept where there was one, and that none was made otherwise.
 [[noreturn]] void throwWriteError(const std::filesystem::path& file, const std::string& reason);
 
 }  // namespace tandarel

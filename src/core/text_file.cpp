@@ -30,10 +30,10 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 
 std::string readFileBytes(const std::filesystem::path& file, std::size_t spareCapacity) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throwReadError(file, "c'est un dossier");
+    if (std::filesystem::is_directory(file, ec)) throwReadError(file, systemReason(EISDIR));
     errno = 0;
     std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) throwReadError(file, std::generic_category().message(errno ? errno : ENOENT));
+    if (!in) throwReadError(file, systemReason(errno ? errno : ENOENT));
     const auto size = static_cast<std::streamoff>(in.tellg());
     std::string bytes;
     if (size > 0) {
@@ -49,7 +49,7 @@ std::string readFileBytes(const std::filesystem::path& file, std::size_t spareCa
     }
     std::ostringstream rest;
     rest << in.rdbuf();
-    if (in.bad()) throwReadError(file, std::generic_category().message(errno ? errno : EIO));
+    if (in.bad()) throwReadError(file, systemReason(errno ? errno : EIO));
     bytes += std::move(rest).str();
     return bytes;
 }

@@ -22,7 +22,7 @@ SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const D
         std::error_code kindError;
         if (it->is_regular_file(kindError)) names.push_back(it->path().filename().string());
     }
-    if (ec) throwReadError(weeks.folder, ec.message());
+    if (ec) throwReadError(weeks.folder, systemReason(ec));
     weeks.entries = weekEntries(std::move(names));
     return weeks;
 }

@@ -323,7 +323,7 @@ void TransferSteps::finish() {
         std::filesystem::remove(file, ec);
         if (ec)
             context_.messages.error(ui::toQ("Impossible de supprimer le fichier " + displayPath(file) + " : " +
-                                            ec.message()));
+                                            systemReason(ec)));
     }
     emit finished();
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/window_frame.h"
+
 namespace tandarel::ui {
 namespace {
 QSize& overrideSize() {
@@ -24,8 +26,7 @@ void setScreenSizeForTests(QSize size) { overrideSize() = size; }
 
 void fillScreen(QWidget& window) {
     const auto screen = screenSize();
-    window.move(0, 0);
-    window.resize(screen.width(), screen.height() - 25);
+    placeFrame(window, QRect(0, 0, screen.width(), screen.height() - 25));
 }
 
 int centredLeft(int width) { return roundedHalf(screenSize().width()) - roundedHalf(width); }

@@ -10,7 +10,8 @@ namespace tandarel::ui {
 QSize screenSize();
 void setScreenSizeForTests(QSize size);  // an empty size goes back to the real screen
 
-// Full-screen windows: the screen's width, its height less 25, at (0, 0).
+// Full-screen windows: the whole window as wide as the screen, 25 pixels less high (the task bar's
+// strip), at (0, 0).
 void fillScreen(QWidget& window);
 // Left that centres a window of `width` horizontally: half the screen, rounded, less half the width, rounded.
 int centredLeft(int width);

@@ -38,7 +38,7 @@ TEST_F(StatistiquesTest, SchoolYearFromModeChoiceToResult) {
     window.show();
     auto& dialogue = window.dialogue();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Analyse     -     "));
-    EXPECT_EQ(window.geometry(), QRect(242, 202, 777, 600));
+    EXPECT_EQ(window.frameGeometry(), QRect(242, 202, 777, 600));
     EXPECT_EQ(window.palette().color(QPalette::Window), ui::bgr(0xE5E5E5));
     EXPECT_TRUE(dialogue.modeGroup().isVisible());
     EXPECT_FALSE(dialogue.modeButton(PeriodMode::SchoolYear).isChecked());

@@ -19,7 +19,7 @@ TEST_F(AProposTest, ShowsTheNameAndVersion) {
     window.show();
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral(" Tandarel - A propos..."));
-    EXPECT_EQ(window.geometry(), QRect(640 - 366, 100, 732, 420));
+    EXPECT_EQ(window.frameGeometry(), QRect(640 - 366, 100, 732, 420));
     EXPECT_EQ(window.richText().toPlainText(), QStringLiteral("Tandarel ( Version 4.1 - Août 2007 )"));
     EXPECT_TRUE(window.richText().isReadOnly());
     settle();

@@ -98,7 +98,7 @@ TEST_F(AccueilTest, FirstStartInAnEmptyFolder) {
     EXPECT_EQ(menu(), kAllEnabled);
     EXPECT_TRUE(accueil.startupDone());
     EXPECT_EQ(accueil.windowTitle(), QStringLiteral("Tandarel - Accueil     -     "));
-    EXPECT_EQ(accueil.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(accueil.frameGeometry(), QRect(0, 0, 1280, 999));
 }
 
 TEST_F(AccueilTest, YesOpensTheDateWindowFirstAndExistingFilesStayUntouched) {

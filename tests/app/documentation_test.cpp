@@ -86,7 +86,7 @@ TEST_F(DocumentationTest, ShowsTheThirtyLinesCharacterForCharacter) {
 TEST_F(DocumentationTest, CaptionGeometryAndColour) {
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Documentation succincte "));
-    EXPECT_EQ(window.geometry(), QRect(640 - 345, 100, 690, 450));
+    EXPECT_EQ(window.frameGeometry(), QRect(640 - 345, 100, 690, 450));
     EXPECT_EQ(window.guide().size(), QSize(665, 400));
     EXPECT_EQ(window.guide().y(), 10);
     EXPECT_TRUE(window.guide().isVisible());
@@ -98,7 +98,7 @@ TEST_F(DocumentationTest, CaptionGeometryAndColour) {
 
     ui::setScreenSizeForTests(QSize(1024, 768));
     window.show();
-    EXPECT_EQ(window.geometry().x(), 167);
+    EXPECT_EQ(window.frameGeometry().x(), 167);
 }
 
 TEST_F(DocumentationTest, TypingChangesNothingOnDiskAndReopeningShowsTheGuide) {

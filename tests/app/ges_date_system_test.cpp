@@ -105,7 +105,7 @@ protected:
 
 TEST_F(GesDateSystemTest, ActivationThenModifier) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Gestion de la date système "));
-    EXPECT_EQ(window.geometry(), QRect(640 - 129, 150, 258, 270));
+    EXPECT_EQ(window.frameGeometry(), QRect(640 - 129, 150, 258, 270));
     EXPECT_EQ(window.dateLine().text(), QStringLiteral("Date-système  : lundi 25 avril 2005"));
     EXPECT_EQ(window.timeLine().text(), QStringLiteral("Heure-système : 10:00:00"));
     EXPECT_EQ(displayColour(), ui::bgr(0x00FFFF));

@@ -31,7 +31,7 @@ TEST_F(SemaineTest, DefaultWeekWithoutFile) {
     QSignalSpy saved(&window, &Semaine::weekSaved);
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral(" Tandarel - Semaine "));
-    EXPECT_EQ(window.geometry(), QRect(400, 50, 265, 295));
+    EXPECT_EQ(window.frameGeometry(), QRect(400, 50, 265, 295));
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true, true, false, true, true, true, true, true, false}));
     EXPECT_EQ(window.box(5).text(), QStringLiteral("Mercredi après-midi"));
 

@@ -74,7 +74,7 @@ protected:
 
 TEST_F(SuppressionTest, OpensWithInstructionAndWithoutValider) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Suppression d'un fichier"));
-    EXPECT_EQ(window.geometry().topLeft(), QPoint(ui::centredLeft(window.width()), 150));
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(ui::centredLeft(window.frameGeometry().width()), 150));
     EXPECT_EQ(window.instruction().toPlainText(),
               QStringLiteral("Saisissez la date du lundi de la semaine que vous souhaitez supprimer au format "
                              "jj/mm/aa. Exemple : 25/04/05 .\nRemarque : le fichier correspondant se nomme "

@@ -29,7 +29,7 @@ protected:
 TEST_F(PersonnelsTest, MissingFileGivesOneEmptyRowAndShortTitle) {
     showActive(window);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Gestion des Remplaçants     -     "));
-    EXPECT_EQ(window.size(), QSize(1280, 999));
+    EXPECT_EQ(window.frameGeometry(), QRect(0, 0, 1280, 999));
     EXPECT_EQ(window.grid().geometry(), QRect(100, 65, 780, 24 * 2 + 20));
     EXPECT_EQ(heading(2), "Etablissement");
     EXPECT_EQ(heading(4), "En activité");

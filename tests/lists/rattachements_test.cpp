@@ -32,8 +32,7 @@ protected:
 TEST_F(RattachementsTest, MissingFileGivesOneEmptyRow) {
     showActive(window);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tandarel - Gestion des Rattachements     -     "));
-    EXPECT_EQ(window.pos(), QPoint(0, 0));
-    EXPECT_EQ(window.size(), QSize(1280, 999));
+    EXPECT_EQ(window.frameGeometry(), QRect(0, 0, 1280, 999));
     EXPECT_EQ(window.grid().geometry(), QRect(200, 65, 180, 51));
     EXPECT_EQ(window.grid().horizontalHeaderItem(0)->text(), QStringLiteral("Rattachements"));
     EXPECT_EQ(column(window.grid(), 0), std::vector<std::string>{""});

@@ -11,11 +11,12 @@
 #include "ui/app_context.h"
 #include "ui/guarded_application.h"
 #include "ui/screen.h"
+#include "ui/window_frame.h"
 
 namespace tandarel::testing {
 
 // A data folder, recorded messages, a fixed clock (Monday 25 April 2005, 10:00) and a
-// 1280 x 1024 screen, ready to build a window on.
+// 1280 x 1024 screen without a window manager, ready to build a window on.
 class WidgetTest : public ::testing::Test {
 protected:
     WidgetTest() : context{folder.path(), messages, clock, clockSetter, {}} {
@@ -25,6 +26,7 @@ protected:
     ~WidgetTest() override {
         ui::GuardedApplication::setReporter(nullptr);
         ui::setScreenSizeForTests(QSize());
+        ui::setFrameMarginsForTests(std::nullopt);
     }
 
     // Lets queued work (deferred message boxes, single-shot timers) run.
