@@ -75,6 +75,7 @@ AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::ve
     // stand on y 550): it covers nothing of either window.
     exporter_ = new QPushButton(QStringLiteral("Exporter…"), this);
     exporter_->setGeometry(605, 572, 160, 24);
+    exporter_->setAutoDefault(false);  // Entrée in the window exports nothing
     connect(exporter_, &QPushButton::clicked, this, &AnalysisWindow::exportResult);
 
     dialogue_->lower();  // its bare area is the window's background
