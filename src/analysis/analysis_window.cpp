@@ -1,18 +1,49 @@
 #include "analysis/analysis_window.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMouseEvent>
 
+#include "analysis/result_pdf.h"
+#include "core/atomic_file.h"
 #include "ui/colour.h"
 #include "ui/file_errors.h"
 #include "ui/messages.h"
+#include "ui/qt_path.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
 #include "ui/window_frame.h"
 
 namespace tandarel {
+namespace {
+
+const QString kCsvFilter = QStringLiteral("Tableur CSV (*.csv)");
+const QString kPdfFilter = QStringLiteral("Document PDF (*.pdf)");
+
+QString askExportPath(QWidget* parent, const QString& suggestedPath) {
+    QFileDialog dialog(parent, QStringLiteral("Exporter le résultat de l'analyse"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({kCsvFilter, kPdfFilter});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(suggestedPath);
+    // The name follows the chosen kind of file, which its extension decides.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QString suffix = filter == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv");
+        dialog.setDefaultSuffix(suffix);
+        const auto chosen = dialog.selectedFiles();
+        if (!chosen.isEmpty()) dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + '.' + suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
 
 AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::vector<int> gridColumns)
-    : ui::ModalWindow(context, parent) {
+    : ui::ModalWindow(context, parent), askSavePath_([this](const QString& suggested) {
+          return askExportPath(this, suggested);
+      }) {
     setAutoFillBackground(true);
     auto colours = palette();
     colours.setColor(QPalette::Window, ui::bgr(kWindowColour));
@@ -21,7 +52,7 @@ AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::ve
     dialogue_ = new PeriodDialogue(context.messages, context.clock, this);
     dialogue_->setGeometry(0, 0, kWidth, kHeight);
 
-    rangeFrame_ = new QGroupBox(QStringLiteral(" Plage retenue pour l'analyse"), this);
+    rangeFrame_ = new QGroupBox(ui::toQ(kRangeCaption), this);
     rangeFrame_->setGeometry(295, 5, 470, 65);
     auto* startLabel = new QLabel(QStringLiteral(" Date de début "), rangeFrame_);
     startLabel->setGeometry(5, 28, 80, 20);
@@ -36,11 +67,17 @@ AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::ve
         field->setFocusPolicy(Qt::NoFocus);
     }
 
-    files_ = std::make_unique<TitledList>(QStringLiteral(" Liste des fichiers analysés "), 340, 75, 160, 123, this);
-    days_ = std::make_unique<TitledList>(QStringLiteral(" Liste des jours analysés "), 605, 75, 160, 475, this);
-    gridBar_ = makeTitleBar(QStringLiteral(" Résultat de l'analyse (en jours) "), QRect(5, 344, 236, 18), this);
+    files_ = std::make_unique<TitledList>(ui::toQ(kFilesListCaption), 340, 75, 160, 123, this);
+    days_ = std::make_unique<TitledList>(ui::toQ(kDaysListCaption), 605, 75, 160, 475, this);
+    gridBar_ = makeTitleBar(ui::toQ(kResultGridCaption), QRect(5, 344, 236, 18), this);
     grid_ = new ResultGrid(std::move(gridColumns), this);
     grid_->setGeometry(5, 364, 236, 203);
+    // Under the days list, below the charts' reach (the disc ends at y 568, the bars
+    // stand on y 550): it covers nothing of either window.
+    exporter_ = new QPushButton(QStringLiteral("Exporter…"), this);
+    exporter_->setGeometry(605, 572, 160, 24);
+    exporter_->setAutoDefault(false);  // Entrée in the window exports nothing
+    connect(exporter_, &QPushButton::clicked, this, &AnalysisWindow::exportResult);
 
     dialogue_->lower();  // its bare area is the window's background
     connect(dialogue_, &PeriodDialogue::modeChosen, this, [this] {
@@ -69,6 +106,9 @@ void AnalysisWindow::hideResults() {
     days_->setVisible(false);
     gridBar_->hide();
     grid_->hide();
+    exporter_->hide();
+    report_.reset();
+    chart_ = {};
 }
 
 void AnalysisWindow::hideEntryAndResults() {
@@ -90,6 +130,31 @@ void AnalysisWindow::showWalk(const PeriodWalk& walk) {
     days_->setVisible(true);
     gridBar_->show();
     grid_->show();
+}
+
+void AnalysisWindow::offerExport(ResultReport report, ChartDrawing chart) {
+    report_ = std::move(report);
+    chart_ = std::move(chart);
+    exporter_->show();
+}
+
+void AnalysisWindow::exportResult() {
+    if (!report_) return;
+    std::error_code ignored;  // a folder that cannot be made absolute is suggested as it is
+    auto folder = std::filesystem::absolute(context_.dataFolder, ignored);
+    if (folder.empty()) folder = context_.dataFolder;
+    const QString chosen = askSavePath_(QDir(ui::pathToQ(folder)).filePath(ui::toQ(report_->fileStem + ".csv")));
+    if (chosen.isEmpty()) return;
+    const auto file = ui::pathFromQ(chosen);
+    ui::reportingFileErrors(context_.messages, [&] {
+        if (!chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+            replaceFileAtomically(file, resultCsv(*report_));
+            return;
+        }
+        const QByteArray pdf = resultPdf(*report_, chart_, grid_->columnWidths());
+        if (pdf.isEmpty()) throwWriteError(file, "le document PDF n'a pas pu être composé");
+        replaceFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    });
 }
 
 bool AnalysisWindow::askAnotherAnalysis() {

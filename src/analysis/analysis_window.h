@@ -3,10 +3,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "analysis/analysis_lists.h"
+#include "analysis/chart_painting.h"
 #include "analysis/period_dialogue.h"
+#include "analysis/result_export.h"
 #include "analysis/result_grid.h"
 #include "analysis/week_collection.h"
 #include "ui/modal_window.h"
@@ -14,7 +19,8 @@
 namespace tandarel {
 
 // What both analysis windows share: the period dialogue, the collection of the week
-// files, the retained range, the two lists, the result grid and the end of a run.
+// files, the retained range, the two lists, the result grid, the export of a result
+// and the end of a run.
 class AnalysisWindow : public ui::ModalWindow {
     Q_OBJECT
 public:
@@ -32,6 +38,12 @@ public:
     TitledList& days() { return *days_; }
     ResultGrid& grid() { return *grid_; }
     QLabel& gridBar() { return *gridBar_; }
+    QPushButton& exporter() { return *exporter_; }
+
+    // Asks where to export the result, from the suggested path; empty when the planner
+    // gives up. A name ending in ".pdf" makes a PDF document, any other a CSV file.
+    using SaveDialog = std::function<QString(const QString& suggestedPath)>;
+    void setSaveDialog(SaveDialog dialog) { askSavePath_ = std::move(dialog); }
 
 protected:
     void FormActivate() override;
@@ -50,9 +62,12 @@ protected:
     void showMessages(const std::vector<std::string>& messages);
     void showWalk(const PeriodWalk& walk);
     void hideEntryAndResults();
+    // The result on screen can be exported, until the results are hidden.
+    void offerExport(ResultReport report, ChartDrawing chart);
 
 private:
     void onPeriodAccepted(const Period& period);
+    void exportResult();
 
     PeriodDialogue* dialogue_;
     QGroupBox* rangeFrame_;
@@ -62,6 +77,10 @@ private:
     std::unique_ptr<TitledList> days_;
     QLabel* gridBar_;
     ResultGrid* grid_;
+    QPushButton* exporter_;
+    SaveDialog askSavePath_;
+    std::optional<ResultReport> report_;
+    ChartDrawing chart_;
 };
 
 }  // namespace tandarel

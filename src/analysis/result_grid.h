@@ -23,6 +23,7 @@ public:
     void setValueColour(int row, const QColor& colour);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
+    const std::vector<int>& columnWidths() const { return widths_; }
     QString text(int row, int column) const;
     QColor valueColour(int row) const;
 

@@ -2,15 +2,13 @@
 
 #include <QPainter>
 
+#include "analysis/chart_painting.h"
+#include "analysis/result_export.h"
 #include "ui/colour.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 
 namespace tandarel {
-namespace {
-QRect toQRect(const Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
-}  // namespace
-
 Stat_Non_Remplacement::Stat_Non_Remplacement(ui::AppContext& context, QWidget* parent)
     : AnalysisWindow(context, parent, {130, 55}) {
     // The bar chart rises from the bottom left: every list and grid stays above it.
@@ -32,6 +30,7 @@ void Stat_Non_Remplacement::analyse(const Period& period, const WeekFileList& fi
     if (chart_.empty()) context_.messages.inform(ui::toQ(kNothingMissedMessage));
     grid().setRows(nonReplacementGrid(analysis));
     showWalk(analysis.walk);
+    offerExport(nonReplacementReport(analysis, period), barChartDrawing(chart_));
     update();
 }
 
@@ -46,13 +45,7 @@ void Stat_Non_Remplacement::paintEvent(QPaintEvent* event) {
     AnalysisWindow::paintEvent(event);
     if (chart_.empty()) return;
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(toQRect(chart_.frame));
-    for (const auto& bar : chart_.bars) {
-        painter.fillRect(toQRect(bar.line), Qt::black);
-        for (const auto& segment : bar.segments) painter.fillRect(toQRect(segment.rect), ui::bgr(segment.colour));
-    }
+    paintBarChart(painter, chart_);
 }
 
 }  // namespace tandarel

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "analysis/chart_painting.h"
+#include "analysis/result_export.h"
 #include "core/text_file.h"
 #include "ui/colour.h"
 #include "ui/file_errors.h"
@@ -61,6 +63,7 @@ void Statistiques::analyse(const Period& period, const WeekFileList& files) {
     weekBar_->show();
     weekFrame_->show();
     substitutesBox_->show();
+    offerExport(replacementReport(analysis, period), pieDrawing(pie_));
     resultShown_ = true;
     update();
 }
@@ -99,17 +102,7 @@ void Statistiques::paintEvent(QPaintEvent* event) {
     AnalysisWindow::paintEvent(event);
     if (pie_.empty()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const QRectF disc(kPieCentreX - kPieRadius, kPieCentreY - kPieRadius, 2 * kPieRadius, 2 * kPieRadius);
-    // Angles grow clockwise on the screen; Qt's grow counter-clockwise, in 1/16 degree.
-    for (const auto& sector : pie_) {
-        painter.setBrush(ui::bgr(sector.colour));
-        if (sector.spanDegrees >= 360)
-            painter.drawEllipse(disc);
-        else
-            painter.drawPie(disc, -sector.startDegrees * 16, -sector.spanDegrees * 16);
-    }
+    paintPie(painter, pie_);
 }
 
 }  // namespace tandarel

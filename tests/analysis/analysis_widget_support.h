@@ -47,4 +47,29 @@ inline void clickBackground(AnalysisWindow& window) { QTest::mouseClick(&window,
 
 inline QColor pixel(QWidget& window, int x, int y) { return window.grab().toImage().pixelColor(x, y); }
 
+// "Exporter…" clicked, the save dialog answering `path`; returns the path it suggested.
+inline QString exportTo(AnalysisWindow& window, const QString& path) {
+    QString suggested;
+    window.setSaveDialog([&](const QString& offered) {
+        suggested = offered;
+        return path;
+    });
+    QTest::mouseClick(&window.exporter(), Qt::LeftButton);
+    return suggested;
+}
+
+// With TANDAREL_SHOTS set, the result exported there as a PDF, for a person to look at.
+inline void savePdfShot(AnalysisWindow& window, const QString& name) {
+    const auto shots = qEnvironmentVariable("TANDAREL_SHOTS");
+    if (!shots.isEmpty()) exportTo(window, shots + QLatin1Char('/') + name);
+}
+
+// The pages of a PDF document: its page objects (not the page tree, "/Pages").
+inline int pdfPageCount(const std::string& pdf) {
+    int pages = 0;
+    for (auto at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
 }  // namespace tandarel::testing

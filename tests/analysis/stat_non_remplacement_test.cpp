@@ -5,6 +5,7 @@
 #include "analysis/stat_non_remplacement.h"
 #include "analysis_widget_support.h"
 #include "ui/colour.h"
+#include "ui/qt_path.h"
 #include "week_builder.h"
 #include "widget_fixture.h"
 
@@ -62,8 +63,18 @@ TEST_F(StatNonRemplacementTest, DateRangeFromModeChoiceToChart) {
     EXPECT_EQ(pixel(window, 20, 540), QColor(Qt::black));
     saveShot(window, "stat_non_remplacement_result.png");
 
+    // The ten days run on to a second page, after the chart.
+    ASSERT_TRUE(window.exporter().isVisible());
+    const QString pdf = ui::pathToQ(folder / "non-remplacements.pdf");
+    EXPECT_TRUE(exportTo(window, pdf).endsWith("/analyse-non-remplacements-2005-04-18_2005-04-28.csv"));
+    const auto bytes = folder.readBytes("non-remplacements.pdf");
+    EXPECT_TRUE(bytes.starts_with("%PDF-"));
+    EXPECT_EQ(pdfPageCount(bytes), 2);
+    savePdfShot(window, "stat_non_remplacement.pdf");
+
     messages.answer(false);
     clickBackground(window);
+    EXPECT_FALSE(window.exporter().isVisible());
     EXPECT_EQ(messages.entries().back().text, QStringLiteral("Souhaitez-vous une autre analyse ?"));
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.chart().empty());

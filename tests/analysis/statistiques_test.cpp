@@ -5,6 +5,7 @@
 #include "analysis/statistiques.h"
 #include "analysis_widget_support.h"
 #include "ui/colour.h"
+#include "ui/qt_path.h"
 #include "week_builder.h"
 #include "widget_fixture.h"
 
@@ -80,6 +81,7 @@ TEST_F(StatistiquesTest, SchoolYearFromModeChoiceToResult) {
     EXPECT_EQ(pixel(window, 423 + 150, 393 + 30), ui::bgr(0xC0FFC0));
     EXPECT_EQ(pixel(window, 423 - 100, 393), ui::bgr(0xFFFFFF));
     saveShot(window, "statistiques_result.png");
+    savePdfShot(window, "statistiques_result.pdf");
 
     messages.answer(false);
     clickBackground(window);
@@ -130,6 +132,39 @@ TEST_F(StatistiquesTest, OnlyNoClearsTheResultFlag) {
     EXPECT_EQ(messages.texts().count(QStringLiteral("Souhaitez-vous une autre analyse ?")), 2);
     EXPECT_FALSE(window.resultShown());
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(StatistiquesTest, ExporterShowsWithTheResultAndWritesCsvAndPdf) {
+    window.show();
+    EXPECT_FALSE(window.exporter().isVisible());
+    runRange("25/04/05", "25/04/05");
+    ASSERT_TRUE(window.exporter().isVisible());
+    EXPECT_EQ(window.exporter().text(), QStringLiteral("Exporter…"));
+
+    const QString base = ui::pathToQ(folder.path()) + "/";
+    const QString suggested = exportTo(window, base + "résultat.csv");
+    EXPECT_TRUE(suggested.endsWith("/analyse-remplacements-2005-04-25_2005-04-25.csv")) << suggested.toStdString();
+    const auto csv = folder.readBytes("résultat.csv");
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFMotifs d'absence;Totaux;%\r\nMaladie;0,25;12\r\n")) << csv;
+    EXPECT_NE(csv.find("\r\nListe des jours analysés\r\nlundi 25 avril 2005\r\n"), std::string::npos);
+
+    exportTo(window, base + "résultat.PDF");
+    const auto pdf = folder.readBytes("résultat.PDF");
+    EXPECT_TRUE(pdf.starts_with("%PDF-"));
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+
+    // A refused write is said; nothing is written when the planner gives up.
+    exportTo(window, base + "absent/résultat.csv");
+    exportTo(window, QString());
+    ASSERT_EQ(messages.errors().size(), 1);
+    EXPECT_TRUE(messages.errors().front().startsWith(QStringLiteral("Impossible d'enregistrer le fichier")));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"04_05", "personnels.pln", "résultat.PDF", "résultat.csv",
+                                                          "semaine.pln"}));
+    saveShot(window, "statistiques_exporter.png");
+
+    messages.answer(true);
+    clickBackground(window);
+    EXPECT_FALSE(window.exporter().isVisible());
 }
 
 TEST_F(StatistiquesTest, RefusalsKeepTheEntryOpen) {

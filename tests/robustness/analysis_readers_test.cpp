@@ -26,14 +26,6 @@ void writeSoundFolder(const DataFolder& folder, std::string_view damaged = "") {
     if (damaged != kThisWeekFile) folder.writeBytes(kThisWeekFile, soundWeek());
 }
 
-// "Année scolaire" 04/05, as the user types it.
-void runSchoolYear(AnalysisWindow& window) {
-    auto& radio = window.dialogue().modeButton(PeriodMode::SchoolYear);
-    QTest::mouseClick(&radio, Qt::LeftButton, {}, QPoint(8, radio.height() / 2));
-    QTest::keyClicks(&window.dialogue().field(PeriodField::SchoolYear), "04/05");
-    QTest::mouseClick(&window.dialogue().valider(PeriodMode::SchoolYear), Qt::LeftButton);
-}
-
 QStringList gridTexts(AnalysisWindow& window) {
     QStringList texts;
     for (int r = 0; r < window.grid().rowCount(); ++r)

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "analysis/statistiques.h"
 #include "app/accueil.h"
 #include "app/semaine.h"
 #include "core/atomic_file.h"
@@ -17,6 +18,7 @@
 #include "planning/remplacements.h"
 #include "planning/week_grid_model.h"
 #include "robustness_fixture.h"
+#include "ui/qt_path.h"
 
 namespace tandarel::testing {
 namespace {
@@ -42,9 +44,11 @@ public:
         folder.writeBytes("semaine.pln", soundWorkingWeek());
         folder.writeBytes("04_05/05_04_18.pln", soundWeekOf(2005, 4, 18));
         folder.writeBytes(std::string(kThisWeekFile), soundWeek());
+        folder.writeBytes("analyse.csv", "export précédent\r\n");
         context.workingWeek = parseWorkingWeekLine(linesOf(soundWorkingWeek()).front());
     }
     ~FaultTest() override { setReplaceFaultHook({}); }
+    using WidgetTest::folder;
     using WidgetTest::settle;
 
     // From now on, every replacement of the fault's file stops half-way.
@@ -70,6 +74,7 @@ public:
     Rattachements rattachements{context, nullptr};
     Personnels personnels{context, nullptr};
     Remplacements remplacements{context, nullptr};
+    Statistiques statistiques{context, nullptr};
 };
 
 std::vector<Fault> faults() {
@@ -157,6 +162,15 @@ std::vector<Fault> faults() {
              QTest::mouseClick(&t.remplacements.button(Remplacements::Button::Quitter), Qt::LeftButton);
          },
          [](FaultTest& t) { return t.remplacements.isVisible(); }},
+        {"AnalysisExport", "analyse.csv",
+         [](FaultTest& t) {
+             t.statistiques.show();
+             runSchoolYear(t.statistiques);
+             t.statistiques.setSaveDialog([&t](const QString&) { return ui::pathToQ(t.folder / "analyse.csv"); });
+             t.failFromNow();
+             QTest::mouseClick(&t.statistiques.exporter(), Qt::LeftButton);
+         },
+         [](FaultTest& t) { return t.statistiques.exporter().isVisible(); }},
     };
 }
 

@@ -5,10 +5,12 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_window.h"
 #include "core/fields.h"
 #include "core/week_file.h"
 #include "damaged_files.h"
@@ -27,6 +29,14 @@ inline ::testing::AssertionResult sameBytes(const std::string& actual, const std
     return ::testing::AssertionFailure() << actual.size() << " bytes instead of " << expected.size()
                                          << ", first difference at byte " << at << ": \"" << around(actual)
                                          << "\" instead of \"" << around(expected) << '"';
+}
+
+// "Année scolaire" 04/05, as the user types it.
+inline void runSchoolYear(AnalysisWindow& window) {
+    auto& radio = window.dialogue().modeButton(PeriodMode::SchoolYear);
+    QTest::mouseClick(&radio, Qt::LeftButton, {}, QPoint(8, radio.height() / 2));
+    QTest::keyClicks(&window.dialogue().field(PeriodField::SchoolYear), "04/05");
+    QTest::mouseClick(&window.dialogue().valider(PeriodMode::SchoolYear), Qt::LeftButton);
 }
 
 inline std::vector<std::string> sorted(std::vector<std::string> lines) {
