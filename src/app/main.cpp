@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app/accueil.h"
+#include "app/startup_backup.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
 #include "ui/application_setup.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     // The data folder is the directory the program is started in.
     tandarel::ui::AppContext context{std::filesystem::current_path(), messages, clock, *clockSetter, {}};
 
+    tandarel::runStartupBackup(context);
     tandarel::Accueil accueil(context);
     accueil.show();
     return app.exec();
