@@ -33,11 +33,13 @@ int monthIndex(const Date& date) { return date.year * 12 + (date.month - 1); }
 
 std::string archiveName(const ArchiveStamp& s) {
     char text[64];
-    std::snprintf(text, sizeof text, "tandarel-%04d-%02d-%02d-%02d%02d", s.date.year, s.date.month, s.date.day,
-                  s.hour, s.minute);
-    std::string name = text;
-    if (s.sequence > 1) name += "-" + std::to_string(s.sequence);
-    return name + std::string(kExtension);
+    if (s.sequence > 1)
+        std::snprintf(text, sizeof text, "tandarel-%04d-%02d-%02d-%02d%02d-%d.zip", s.date.year, s.date.month,
+                      s.date.day, s.hour, s.minute, s.sequence);
+    else
+        std::snprintf(text, sizeof text, "tandarel-%04d-%02d-%02d-%02d%02d.zip", s.date.year, s.date.month,
+                      s.date.day, s.hour, s.minute);
+    return text;
 }
 
 std::optional<ArchiveStamp> parseArchiveName(std::string_view name) {

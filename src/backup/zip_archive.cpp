@@ -13,9 +13,10 @@
 namespace tandarel {
 namespace {
 
-// Level 6, zlib's usual balance: a year of week files is highly repetitive, and the
-// higher levels cost much more time for a few percent.
-constexpr zip_uint32_t kDeflateLevel = 6;
+// The archive is made while the planner waits for the main window. On ten school years,
+// level 3 takes half the time of zlib's usual 6 for an archive 17 % larger (4.8 MB
+// against 4.1); level 1 would save a quarter of the time for 30 % more bytes.
+constexpr zip_uint32_t kDeflateLevel = 3;
 
 std::string reasonOf(zip_error_t* error) {
     switch (zip_error_code_zip(error)) {
