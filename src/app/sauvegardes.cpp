@@ -124,9 +124,12 @@ void Sauvegardes::restore(const ArchiveSummary& chosen) {
     if (!context_.messages.ask(kQuestionCaption, question)) return;
 
     std::vector<DataFile> files;
-    if (!ui::reportingFileErrors(context_.messages,
-                                 [&] { files = readArchiveData(backupFolder(context_.dataFolder) / chosen.name); }))
+    try {
+        files = readArchiveData(backupFolder(context_.dataFolder) / chosen.name);
+    } catch (const FileError& failure) {
+        context_.messages.error(ui::toQ(failure.what()) + QStringLiteral("\r\nRien n'a été restauré."));
         return;
+    }
 
     BackupOutcome before;
     try {

@@ -72,11 +72,14 @@ fs::path dataFilePath(const fs::path& dataFolder, std::string_view name) {
 fs::path createSubFolder(const fs::path& dataFolder, std::string_view name) {
     const auto folder = dataFilePath(dataFolder, name);
     std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        fs::create_directory(folder, ec);
-        if (ec || !fs::is_directory(folder, ec))
-            throw FileError("Impossible de créer le sous-dossier " + std::string(name), folder);
-    }
+    if (fs::is_directory(folder, ec)) return folder;
+    if (fs::exists(fs::symlink_status(folder, ec)))
+        throw FileError("Impossible de créer le sous-dossier " + std::string(name) + " : un fichier porte ce nom.", folder);
+    fs::create_directory(folder, ec);
+    if (ec || !fs::is_directory(folder, ec))
+        throw FileError("Impossible de créer le sous-dossier " + std::string(name) + " : " +
+                            (ec ? ec.message() : std::string("il n'a pas été créé")) + ".",
+                        folder);
     return folder;
 }
 

@@ -27,7 +27,7 @@ std::vector<DataFile> readDataFiles(const std::filesystem::path& dataFolder);
 std::filesystem::path dataFilePath(const std::filesystem::path& dataFolder, std::string_view name);
 
 // Creates the sub-folder `name` of the data folder when it is missing. Throws FileError
-// ("Impossible de créer le sous-dossier ...") when it cannot, a file of that name included.
+// ("Impossible de créer le sous-dossier ... : reason.") when it cannot, a file of that name included.
 std::filesystem::path createSubFolder(const std::filesystem::path& dataFolder, std::string_view name);
 
 // A path's last component as UTF-8, on every platform.

@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void refuse(const fs::path& archive, const std::string& why) {
-    throw FileError("La sauvegarde « " + displayPath(archive) + " » " + why + " : rien n'a été restauré.", archive);
+    throw FileError("La sauvegarde « " + displayPath(archive) + " » " + why + ".", archive);
 }
 
 // Whether the file already holds exactly these bytes (then it is not rewritten).

@@ -15,7 +15,7 @@ bool isUnsafeMemberName(std::string_view name);
 // The data files an archive holds, read and checked whole before anything is written.
 // Members that are not data files are left aside; an unsafe name, a data file present
 // twice, a damaged member or an archive without any data file refuses the archive.
-// Throws FileError with the French reason.
+// Throws FileError with the French reason; nothing has been written then.
 std::vector<DataFile> readArchiveData(const std::filesystem::path& archive);
 
 struct RestoreOutcome {
