@@ -37,39 +37,6 @@ TEST(ArchiveNames, ParsedOnlyWhenWrittenAsTheProgramWritesThem) {
     EXPECT_EQ(archiveDateText({{2026, 12, 8}, 9, 5, 3}), "mardi 8 décembre 2026 à 09:05 (3)");
 }
 
-TEST(ArchiveNames, LeftoversOfAnInterruptedWrite) {
-    const struct {
-        const char* name;
-        bool leftover;
-    } rows[] = {
-        {".tandarel-2026-12-08-0930.zip.x7Qz.tandarel-tmp", true},
-        {"tandarel-2026-12-08-0930-2.zip.~tmp", true},
-        {"tandarel-2026-12-08-0930.zip", false},
-        {"tandarel-2026-12-08-0930-2.zip", false},
-        {"tandarel-notes.zip.txt", false},
-        {"copie de tandarel-2026-13-08-0930.zip", false},
-        {"notes.txt", false},
-    };
-    for (const auto& row : rows) EXPECT_EQ(isArchiveLeftover(row.name), row.leftover) << row.name;
-}
-
-TEST(ArchiveNames, OneADayUnlessTheDataChanged) {
-    const std::vector<std::string> names = {"tandarel-2026-12-07-1800.zip", "notes.txt"};
-    const struct {
-        Date today;
-        bool differ, due;
-    } rows[] = {
-        {{2026, 12, 7}, false, false},
-        {{2026, 12, 7}, true, true},
-        {{2026, 12, 8}, false, true},
-    };
-    for (const auto& row : rows) EXPECT_EQ(archiveDue(names, row.today, row.differ), row.due) << row.today.day;
-    EXPECT_TRUE(archiveDue({"notes.txt"}, {2026, 12, 7}, false));
-    EXPECT_EQ(freshArchiveName({"tandarel-2026-12-07-1800.zip", "tandarel-2026-12-07-1800-2.zip"},
-                               {{2026, 12, 7}, 18, 0, 1}),
-              "tandarel-2026-12-07-1800-3.zip");
-}
-
 std::string stampName(int year, int month, int day, int minute = 0) {
     return archiveName({{year, month, day}, 12, minute, 1});
 }
