@@ -7,6 +7,7 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev
+  libzip-dev zlib1g-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 test_packages=(

@@ -14,6 +14,7 @@
 #include "analysis/statistiques.h"
 #include "app/a_propos.h"
 #include "app/documentation.h"
+#include "app/sauvegardes.h"
 #include "app/ges_date_system.h"
 #include "app/semaine.h"
 #include "app/suppression_fichier.h"
@@ -76,8 +77,11 @@ Accueil::Accueil(ui::AppContext& context)
     documentation_ = std::make_unique<documentation>(context_, this);
     statNonRemplacement_ = std::make_unique<Stat_Non_Remplacement>(context_, this);
     suppressionFichier_ = std::make_unique<Suppression_fichier>(context_, this);
+    sauvegardes_ = std::make_unique<Sauvegardes>(context_, this);
 
     connect(semaine_.get(), &Semaine::weekSaved, this, [this] { setTopLevelEnabled(true, true, true, true, true); });
+    // A restored semaine.pln is the working week from now on.
+    connect(sauvegardes_.get(), &Sauvegardes::restored, this, [this] { loadWorkingWeek(); });
 }
 
 Accueil::~Accueil() = default;
@@ -109,6 +113,8 @@ void Accueil::buildMenu() {
     helpMenu_->addAction(kSeparator);
     connect(helpMenu_->addAction(QStringLiteral("D&ocumentation")), &QAction::triggered, this,
             [this] { open(*documentation_); });
+    connect(helpMenu_->addAction(QStringLiteral("Sau&vegardes")), &QAction::triggered, this,
+            [this] { open(*sauvegardes_); });
 }
 
 void Accueil::open(QDialog& window) { runModal_(window); }

@@ -26,6 +26,7 @@ class Ges_date_system;
 class documentation;
 class Stat_Non_Remplacement;
 class Suppression_fichier;
+class Sauvegardes;
 
 // The main window: creates every window at start, checks the date and the data files
 // on its first activation, and opens the other windows modally from its menu.
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<documentation> documentation_;
     std::unique_ptr<Stat_Non_Remplacement> statNonRemplacement_;
     std::unique_ptr<Suppression_fichier> suppressionFichier_;
+    std::unique_ptr<Sauvegardes> sauvegardes_;
 };
 
 }  // namespace tandarel

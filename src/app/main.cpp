@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/documents_folder.h"
 #include "app/folder_lock.h"
+#include "app/startup_backup.h"
 #include "core/build_version.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
     const auto folderLock = tandarel::takeDataFolder(context.dataFolder, messages);
     if (!folderLock) return 1;
 
+    tandarel::runStartupBackup(context);
     tandarel::Accueil accueil(context);
     accueil.show();
     return app.exec();

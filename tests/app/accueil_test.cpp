@@ -145,7 +145,10 @@ TEST_F(AccueilTest, SequenceRunsOnceAndTheMenuReadsAsDesigned) {
     for (const QAction* action : accueil.helpMenu().actions()) help << action->text();
     EXPECT_EQ(help, (QStringList{"A &propos...", "-------------------------------", "&Analyse statistique",
                                  "&Définition de la semaine", "&Suppression d'un fichier",
-                                 "-------------------------------", "D&ocumentation"}));
+                                 "-------------------------------", "D&ocumentation", "Sau&vegardes"}));
+    accueil.helpMenu().actions().back()->trigger();
+    ASSERT_FALSE(opened.empty());
+    EXPECT_EQ(opened.back()->windowTitle(), QStringLiteral("Tandarel - Sauvegardes     -     "));
     QStringList analysis;
     for (const QAction* action : accueil.helpMenu().actions()[2]->menu()->actions()) analysis << action->text();
     EXPECT_EQ(analysis, (QStringList{"&Remplacements", "Non-Remplacements"}));
