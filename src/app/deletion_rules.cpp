@@ -4,6 +4,7 @@
 
 #include "core/calendar.h"
 #include "core/fields.h"
+#include "core/system_error_text.h"
 
 namespace tandarel {
 namespace {
@@ -44,7 +45,7 @@ std::optional<std::string> removeWeekFile(const std::filesystem::path& file, con
     // A folder bearing a week file's name is not a week file: never removed.
     if (std::filesystem::is_directory(std::filesystem::symlink_status(file, ec)))
         return failed("c'est un dossier, pas un fichier");
-    if (!std::filesystem::remove(file, ec)) return failed(ec ? ec.message() : "le fichier a disparu");
+    if (!std::filesystem::remove(file, ec)) return failed(ec ? systemErrorText(ec) : "le fichier a disparu");
     return std::nullopt;
 }
 

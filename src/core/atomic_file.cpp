@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/system_error_text.h"
 
 namespace tandarel {
 namespace {
@@ -51,7 +52,7 @@ void replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 
     std::error_code ec;
     fs::rename(temporary, file, ec);
-    if (ec) fail(ec.message());
+    if (ec) fail(systemErrorText(ec));
 }
 
 }  // namespace tandarel

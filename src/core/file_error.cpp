@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "core/utf8_path.h"
+
 namespace tandarel {
 
 std::string displayPath(const std::filesystem::path& file) {
@@ -9,9 +11,9 @@ std::string displayPath(const std::filesystem::path& file) {
     const auto base = std::filesystem::current_path(ec);
     if (!ec && file.is_absolute()) {
         auto relative = file.lexically_relative(base);
-        if (!relative.empty() && *relative.begin() != "..") return relative.make_preferred().string();
+        if (!relative.empty() && *relative.begin() != "..") return utf8FromPath(relative.make_preferred());
     }
-    return std::filesystem::path(file).make_preferred().string();
+    return utf8FromPath(std::filesystem::path(file).make_preferred());
 }
 
 void throwReadError(const std::filesystem::path& file, const std::string& reason) {

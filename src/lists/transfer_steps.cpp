@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/system_error_text.h"
 #include "core/text_file.h"
 #include "lists/list_chrome.h"
 #include "lists/list_rows.h"
@@ -323,7 +324,7 @@ void TransferSteps::finish() {
         std::filesystem::remove(file, ec);
         if (ec)
             context_.messages.error(ui::toQ("Impossible de supprimer le fichier " + displayPath(file) + " : " +
-                                            ec.message()));
+                                            systemErrorText(ec)));
     }
     emit finished();
 }
