@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/console.h"
 #include "analysis/report_tool.h"
 
 // tandarel-analyse: the analyses without a window, on the current folder.
 int main(int argc, char** argv) {
+    const tandarel::ConsoleSession console;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -19,6 +21,5 @@ int main(int argc, char** argv) {
     std::error_code ec;
     auto folder = std::filesystem::current_path(ec);
     if (ec) folder = ".";
-    return tandarel::runAnalysisReport(std::vector<std::string>(argv + 1, argv + argc), folder, today, std::cout,
-                                       std::cerr);
+    return tandarel::runAnalysisReport(tandarel::commandLineArguments(argc, argv), folder, today, std::cout, std::cerr);
 }
