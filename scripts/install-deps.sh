@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  g++-mingw-w64-x86-64-posix wine64 wine googletest locales
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: the normal build, then the sanitizer build,
-# then a short run of each fuzz target.
+# Installs, builds and runs every test: the normal build, the Windows build of the Qt-free
+# part under Wine, then the sanitizer build, then a short run of each fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -9,6 +9,8 @@ bash scripts/install-deps.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+bash scripts/windows-test.sh
 
 cmake --preset asan
 cmake --build --preset asan
