@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: the normal build, the Windows build of the Qt-free
-# part under Wine, then the sanitizer build, then a short run of each fuzz target.
+# Installs, builds and runs every test: the normal build, then the sanitizer build,
+# then a short run of each fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -10,6 +10,7 @@ cmake --preset default
 cmake --build --preset default
 ctest --preset default
 
+# The Windows build of the Qt-free part, its tests under Wine, and its comparison with this build.
 bash scripts/windows-test.sh
 
 cmake --preset asan
