@@ -9,6 +9,7 @@ run_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev
   libzip-dev zlib1g-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  g++-mingw-w64-x86-64-posix wine64 wine googletest locales
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev

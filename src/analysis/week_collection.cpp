@@ -1,6 +1,7 @@
 #include "analysis/week_collection.h"
 
 #include "core/text_file.h"
+#include "core/utf8_path.h"
 
 namespace tandarel {
 
@@ -17,7 +18,7 @@ WeekFileList collectWeekFiles(const std::filesystem::path& dataFolder, const Dat
 
 std::string shortenedPath(const std::filesystem::path& file) {
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    return "..." + separator + file.parent_path().filename().string() + separator + file.filename().string();
+    return "..." + separator + utf8FromPath(file.parent_path().filename()) + separator + utf8FromPath(file.filename());
 }
 
 std::string_view noWeekFileMessage(PeriodMode mode) {

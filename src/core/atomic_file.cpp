@@ -8,6 +8,7 @@
 
 #include "core/atomic_file_platform.h"
 #include "core/file_error.h"
+#include "core/system_error_text.h"
 
 namespace tandarel {
 namespace fs = std::filesystem;

@@ -4,6 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/system_error_text.h"
+#include "core/utf8_path.h"
+
 namespace tandarel {
 
 std::string displayPath(const std::filesystem::path& file) {
@@ -11,9 +14,9 @@ std::string displayPath(const std::filesystem::path& file) {
     const auto base = std::filesystem::current_path(ec);
     if (!ec && file.is_absolute()) {
         auto relative = file.lexically_relative(base);
-        if (!relative.empty() && *relative.begin() != "..") return relative.make_preferred().string();
+        if (!relative.empty() && *relative.begin() != "..") return utf8FromPath(relative.make_preferred());
     }
-    return std::filesystem::path(file).make_preferred().string();
+    return utf8FromPath(std::filesystem::path(file).make_preferred());
 }
 
 std::string systemReason(const std::error_code& error) {
@@ -48,7 +51,7 @@ std::string systemReason(const std::error_code& error) {
     };
     for (const auto& [condition, text] : french)
         if (error == condition) return text;
-    return error.message();
+    return systemErrorText(error);  // a cause without a French text keeps the system's own
 }
 
 std::string systemReason(int errnoValue) { return systemReason(std::error_code(errnoValue, std::generic_category())); }

@@ -3,7 +3,9 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/system_error_text.h"
 #include "core/text_file.h"
+#include "core/utf8_path.h"
 
 namespace tandarel {
 
@@ -20,7 +22,7 @@ SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const D
     std::vector<std::string> names;
     for (fs::directory_iterator it(weeks.folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code kindError;
-        if (it->is_regular_file(kindError)) names.push_back(it->path().filename().string());
+        if (it->is_regular_file(kindError)) names.push_back(utf8FromPath(it->path().filename()));
     }
     if (ec) throwReadError(weeks.folder, systemReason(ec));
     weeks.entries = weekEntries(std::move(names));
@@ -31,7 +33,7 @@ void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std
                       const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
                       const SlotPatterns& patterns, RewriteOutcome& outcome) {
     for (const auto& name : fileNames) {
-        const auto file = folder / name;
+        const auto file = folder / pathFromUtf8(name);
         auto lines = rewriteWeekLines(readTextLines(file), newList, pairing, patterns);
         if (!lines) {
             outcome.leftAlone.push_back(name);
@@ -50,7 +52,7 @@ std::string leftAloneMessage(const std::string& folderName, const std::vector<st
     std::string files;
     for (const auto& name : fileNames) {
         if (!files.empty()) files += ", ";
-        files += (std::filesystem::path(folderName) / name).make_preferred().string();
+        files += utf8FromPath((pathFromUtf8(folderName) / pathFromUtf8(name)).make_preferred());
     }
     if (fileNames.size() == 1)
         return "La semaine " + files +

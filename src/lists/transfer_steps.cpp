@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/system_error_text.h"
 #include "core/text_file.h"
 #include "lists/list_chrome.h"
 #include "lists/list_rows.h"

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "ui/clock_setter.h"
+#include "ui/qt_text.h"
+#include "ui/windows_clock.h"
 
 namespace tandarel::ui {
 namespace {
@@ -10,21 +10,13 @@ public:
     bool setSystemTime(const QDateTime& utc, QString& reason) override {
         const QDate date = utc.date();
         const QTime time = utc.time();
-        SYSTEMTIME st{};
-        st.wYear = static_cast<WORD>(date.year());
-        st.wMonth = static_cast<WORD>(date.month());
-        st.wDay = static_cast<WORD>(date.day());
-        st.wHour = static_cast<WORD>(time.hour());
-        st.wMinute = static_cast<WORD>(time.minute());
-        st.wSecond = static_cast<WORD>(time.second());
-        st.wMilliseconds = static_cast<WORD>(time.msec());
-        if (!SetSystemTime(&st)) {
-            reason = QStringLiteral("le système a refusé (code %1)").arg(GetLastError());
-            return false;
-        }
-        // Tell the taskbar clock that the time changed.
-        if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) SendMessageA(tray, WM_TIMECHANGE, 0, 0);
-        return true;
+        std::string refusal;
+        if (setWindowsClock({date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(),
+                             time.msec()},
+                            refusal))
+            return true;
+        reason = toQ(refusal);
+        return false;
     }
 };
 

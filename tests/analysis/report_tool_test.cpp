@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/utf8_path.h"
 #include "data_folder.h"
 #include "week_builder.h"
 
@@ -23,19 +24,33 @@ struct Run {
     std::string err;
 };
 
+#ifdef _WIN32
+constexpr const char* kChangeFolder = "cd /d \"";  // the temporary folder may be on another drive
+#else
+constexpr const char* kChangeFolder = "cd \"";
+#endif
+
 // Runs the built tandarel-analyse in `folder`, as the office would from its data folder.
 Run analyse(const DataFolder& folder, const std::string& arguments) {
     const DataFolder outputs;
     const auto out = outputs / "out.txt", err = outputs / "err.txt";
-    const std::string command = "cd \"" + folder.path().string() + "\" && \"" TANDAREL_ANALYSE_EXE "\" " + arguments +
-                                " > \"" + out.string() + "\" 2> \"" + err.string() + "\"";
-    const int raw = std::system(command.c_str());
+    const std::string command = kChangeFolder + tandarel::utf8FromPath(folder.path()) + "\" && \"" TANDAREL_ANALYSE_EXE
+                                "\" " + arguments + " > \"" + tandarel::utf8FromPath(out) + "\" 2> \"" +
+                                tandarel::utf8FromPath(err) + "\"";
 #ifdef _WIN32
-    const int status = raw;
+    // In UTF-16, as a console passes what is typed (a path's native form is UTF-16 there).
+    const int status = _wsystem(tandarel::pathFromUtf8(command).c_str());
 #else
+    const int raw = std::system(command.c_str());
     const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
     return {status, outputs.readBytes("out.txt"), outputs.readBytes("err.txt")};
+}
+
+// A listed week file, with the platform's separator.
+std::string shortName(const std::string& folder, const std::string& file) {
+    const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    return "..." + (separator + folder) + separator + file;
 }
 
 class ReportTool : public ::testing::Test {
@@ -79,8 +94,8 @@ TEST_F(ReportTool, ReplacementsReport) {
               "  Date de début : mercredi 27 avril 2005\n"
               "  Date de fin : vendredi 6 mai 2005\n"
               "Liste des fichiers analysés :\n"
-              "  .../04_05/05_04_25.pln\n"
-              "  .../04_05/05_05_02.pln\n"
+              "  " + shortName("04_05", "05_04_25.pln") + "\n"
+              "  " + shortName("04_05", "05_05_02.pln") + "\n"
               "Liste des jours analysés :\n"
               "  mercredi 27 avril 2005\n"
               "  jeudi 28 avril 2005\n"
@@ -134,6 +149,9 @@ TEST_F(ReportTool, RefusalsAndMissingWeeks) {
         {"remplacements mois 04/05 9", 1, "Aucun fichier pour ce mois... Donc, pas d'analyse !\n"},
         {"non-remplacements plage 01/05/05 01/05/05", 1,
          "Aucun fichier dans la fourchette de dates saisies... Donc, pas d'analyse !\n"},
+        {"remplacements année 04/05", 2,
+         "tandarel-analyse : type de plage inconnu « année » (annee, trimestre, mois ou plage)\n"
+         "Essayez « tandarel-analyse --help ».\n"},
     };
     for (const auto& row : rows) {
         const auto run = analyse(folder, row.arguments);
