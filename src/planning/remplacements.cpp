@@ -117,11 +117,16 @@ void Remplacements::buildControls() {
     set(B::Imprimer, makeButton(QStringLiteral("Imprimer"), this, QRect(1107, 17, 78, 26)));
     set(B::Quitter, makeButton(QStringLiteral("Quitter"), this, QRect(1190, 17, 78, 26)));
 
-    // Below the grid, where nothing else stands: says why the week on screen is not saved.
-    readOnlyNotice_ = new QLabel(this);
+    // In place of the school list, of no use on a week that cannot be changed: says why
+    // the week on screen is not saved.
+    readOnlyNotice_ = new QLabel(QStringLiteral("Semaine en lecture seule : son fichier n'est pas modifié."), this);
+    readOnlyNotice_->setGeometry(0, 29, 415, 22);
     QPalette noticePalette = readOnlyNotice_->palette();
     noticePalette.setColor(QPalette::WindowText, Qt::red);
     readOnlyNotice_->setPalette(noticePalette);
+    QFont noticeFont = readOnlyNotice_->font();
+    noticeFont.setBold(true);
+    readOnlyNotice_->setFont(noticeFont);
     readOnlyNotice_->hide();
 
     calendar_ = new QCalendarWidget(this);
@@ -184,7 +189,6 @@ void Remplacements::FormActivate() {
     ui::fillScreen(*this);
     const QSize screen = ui::screenSize();
     grid_->setGeometry(0, 56, screen.width() - 10, screen.height() - 110);
-    readOnlyNotice_->setGeometry(0, grid_->geometry().bottom() + 4, screen.width() - 10, 20);
 
     schools_->clear();
     releaseSchoolList();
@@ -297,19 +301,23 @@ bool Remplacements::openWeek(const Date& date) {
 void Remplacements::showReadOnlyState() {
     const auto& reason = week_.readOnlyReason();
     readOnlyNotice_->setVisible(reason.has_value());
+    schoolCaption_->setVisible(!reason);
+    schools_->setVisible(!reason);
     if (!reason) {
         button(Button::Etendre).setEnabled(true);  // as every week has it
         return;
     }
-    readOnlyNotice_->setText(
-        QStringLiteral("Semaine affichée en lecture seule : son fichier n'est pas modifié. Utilisez « < » ou « > » "
-                       "pour passer à une autre semaine."));
     releaseSchoolList();
     hideOptionGroups();
     editing_ = false;
     for (auto which : {Button::Etendre, Button::Copier, Button::ViderJournee, Button::ViderPlage})
         button(which).setEnabled(false);
-    context_.messages.error(ui::toQ(*reason));
+    // Said over the week it is about: once the window is on screen when it is opening.
+    const QString text = ui::toQ(*reason);
+    if (loaded_)
+        context_.messages.error(text);
+    else
+        QMetaObject::invokeMethod(this, [this, text] { context_.messages.error(text); }, Qt::QueuedConnection);
 }
 
 void Remplacements::restoreSelection() {
