@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/reference_files.h"
@@ -14,13 +15,14 @@ namespace tandarel {
 // the first row under the heading). Records move whole.
 enum class InsertPlace { Above, Below };
 
-// Puts an empty record above or below `current`, or after the last one when no
+// Puts an empty record (`blank`) above or below `current`, or after the last one when no
 // record is current. Returns the index of the new record.
 template <typename Record>
-std::size_t insertBlankRecord(std::vector<Record>& records, std::optional<std::size_t> current, InsertPlace place) {
+std::size_t insertBlankRecord(std::vector<Record>& records, std::optional<std::size_t> current, InsertPlace place,
+                              Record blank = Record{}) {
     std::size_t at = records.size();
     if (current && *current < records.size()) at = place == InsertPlace::Above ? *current : *current + 1;
-    records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), Record{});
+    records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(blank));
     return at;
 }
 

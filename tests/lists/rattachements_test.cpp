@@ -85,6 +85,17 @@ TEST_F(RattachementsTest, EveryChangeReachesTheFileAtTheNextSelection) {
     EXPECT_EQ(folder.readBytes("Rattachements.pln"), saved({"Bé", "D", ""}));
 }
 
+TEST_F(RattachementsTest, CtrlZUndoesTheLastEditAndSaves) {
+    open({"B", "C"});
+    ASSERT_TRUE(typeInCell(window.grid(), 0, 0, QStringLiteral("Bé")));
+    clickCell(window.grid(), 1, 0);
+    QTest::keyClick(&window.grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(column(window.grid(), 0), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(folder.readBytes("Rattachements.pln"), saved({"B", "C"}));
+    QTest::keyClick(&window.grid(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(folder.readBytes("Rattachements.pln"), saved({"Bé", "C"}));
+}
+
 TEST_F(RattachementsTest, SemicolonIsRefusedTypedAndPasted) {
     open({"Abjat"});
     ASSERT_TRUE(typeInCell(window.grid(), 0, 0, QStringLiteral("Nontron;Ecole")));
