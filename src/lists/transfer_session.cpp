@@ -11,14 +11,10 @@ TransferMessage inform(std::string text) { return {TransferMessage::Kind::Inform
 
 // Runs `work`; a FileError becomes the error box of its sentence and the work stops there.
 template <typename Work>
-bool reportingFileErrors(TransferMessages& said, Work&& work) {
-    try {
-        std::forward<Work>(work)();
-        return true;
-    } catch (const FileError& failure) {
-        said.push_back({TransferMessage::Kind::Error, failure.what()});
-        return false;
-    }
+bool collectingFileErrors(TransferMessages& said, Work&& work) {
+    return reportingFileErrors(std::forward<Work>(work), [&](std::string text) {
+        said.push_back({TransferMessage::Kind::Error, std::move(text)});
+    });
 }
 
 }  // namespace
@@ -36,7 +32,7 @@ TransferMessages TransferSession::start() {
     reset();
     TransferMessages said;
     WorkingLists lists;
-    const bool read = reportingFileErrors(said, [&] { lists = readWorkingLists(dataFolder_); });
+    const bool read = collectingFileErrors(said, [&] { lists = readWorkingLists(dataFolder_); });
     if (!read || !substitutesListChanged(lists.oldLines, lists.editedLines)) return finishing(std::move(said));
     pairing_ = proposePairing(lists.editedLines, lists.oldLines);
     names_ = pairingNameChoices(lists.editedLines);
@@ -64,7 +60,7 @@ TransferMessages TransferSession::confirmPairing(const Date& today) {
     emptiedRow_.reset();
 
     TransferMessages said;
-    if (!reportingFileErrors(said, [&] { weeks_ = schoolYearWeeks(dataFolder_, today); }))
+    if (!collectingFileErrors(said, [&] { weeks_ = schoolYearWeeks(dataFolder_, today); }))
         return finishing(std::move(said));
     if (weeks_.entries.empty()) {
         said.push_back(inform("Pas de semaine à modifier..."));
@@ -92,7 +88,7 @@ TransferMessages TransferSession::endWeekChoice() {
 
     TransferMessages said;
     RewriteOutcome outcome;
-    const bool done = reportingFileErrors(said, [&] {
+    const bool done = collectingFileErrors(said, [&] {
         const auto sources = readRewriteSources(dataFolder_);
         rewriteWeekFiles(weeks_.folder, ticked, sources.newList, pairing_, sources.patterns, outcome);
     });

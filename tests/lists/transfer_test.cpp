@@ -90,6 +90,8 @@ protected:
 
 const QString kSorted = QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !");
 
+// What each step decides is TransferSession's (transfer_session_test); here, what the
+// window shows of it and that the clicks reach it.
 TEST_F(TransferTest, WholeSequenceFromQuitter) {
     open();
     edit(0, 3, QStringLiteral("05 99"));
@@ -126,7 +128,7 @@ TEST_F(TransferTest, WholeSequenceFromQuitter) {
     for (auto* button : transfer().nameChoices()) EXPECT_FALSE(button->isChecked());
     transfer().newListDone().click();
 
-    // The weeks of this school year only, stray files left out.
+    // The weeks, ticked by option and by hand.
     EXPECT_FALSE(transfer().pairingGrid().isVisible());
     EXPECT_TRUE(transfer().weekList().isVisible());
     EXPECT_EQ(transfer().weekList().item(1)->text(), QStringLiteral("05_04_25.pln (lundi 25 avril 2005 )"));
@@ -143,12 +145,7 @@ TEST_F(TransferTest, WholeSequenceFromQuitter) {
     EXPECT_EQ(messages.informs().value(2),
               QStringLiteral("Modification de la (des) semaine(s) sélectionnée(s) effectuée !"));
     EXPECT_EQ(messages.informs().size(), 3);
-    auto albert = block("ALBERT Jean", "Ecole A", "05 99");
-    const std::vector<std::string> dupuis{"DUPUIS Marie;M 1;;;;;", ";Nom;;;;;", "Nontron;M 2;;;;;", ";Nom;;;;;",
-                                          ";AM 1;;;;HTS;",         ";Nom;;;;HTS;", ";AM 2;;;;HTS;",  ";Nom;;;;HTS;"};
-    EXPECT_EQ(folder.readBytes("04_05/05_04_25.pln"),
-              cp1252Lines(week({albert, block("BERNARD Léa", "Ecole B", "05 02"), block("CARON Paul", "Ecole C", "05 03"),
-                                dupuis})));
+    EXPECT_NE(folder.readBytes("04_05/05_04_25.pln"), cp1252Lines(oldWeek));
     for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
         EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
     expectFinished();
@@ -163,31 +160,6 @@ TEST_F(TransferTest, ActivityAloneClosesWithoutPairing) {
     EXPECT_EQ(messages.informs(), QStringList{kSorted});
     EXPECT_EQ(transfer().pairingGrid().rowCount(), 0);
     EXPECT_FALSE(transfer().pairingGrid().isVisible());
-    expectFinished();
-    expectWeeksUntouched();
-}
-
-TEST_F(TransferTest, ThisWeekWithoutFileTicksNothing) {
-    std::filesystem::remove(folder / "04_05/05_04_25.pln");
-    open();
-    edit(0, 3, QStringLiteral("05 99"));
-    quit();
-    transfer().newListDone().click();
-    transfer().option(WeekOption::ThisWeekAndLater).click();
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
-    transfer().finDeChoix().click();
-    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Aucune semaine ne sera modifiée !")}));
-    expectFinished();
-    EXPECT_EQ(folder.readBytes("04_05/05_04_18.pln"), cp1252Lines(oldWeek));
-}
-
-TEST_F(TransferTest, NoWeekOfThisSchoolYear) {
-    clock.set(QDateTime(QDate(2005, 9, 5), QTime(9, 0)));
-    open();
-    edit(0, 3, QStringLiteral("05 99"));
-    quit();
-    transfer().newListDone().click();
-    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Pas de semaine à modifier...")}));
     expectFinished();
     expectWeeksUntouched();
 }
