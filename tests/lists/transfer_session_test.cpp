@@ -3,57 +3,29 @@
 #include <filesystem>
 #include <functional>
 
-#include "data_folder.h"
 #include "lists/transfer_session.h"
+#include "transfer_folder.h"
 
-namespace tandarel {
+namespace tandarel::testing {
 namespace {
 
-using testing::cp1252Lines;
-using testing::DataFolder;
 using Stage = TransferSession::Stage;
 
-const std::string kTitle = "Fichier des personnels remplaçants";
-const std::vector<std::string> kOldList = {kTitle, "ALBERT Jean;Nontron;Ecole A;05 01;Oui;",
-                                           "BERNARD Léa;Nontron;Ecole B;05 02;Oui;",
-                                           "CARON Paul;Nontron;Ecole C;05 03;Oui;"};
 // ALBERT Jean's telephone changed, DUPUIS Marie added last: also the sorted order.
-const std::vector<std::string> kEditedList = {kTitle, "ALBERT Jean;Nontron;Ecole A;05 99;Oui;", kOldList[2],
-                                              kOldList[3], "DUPUIS Marie;Nontron;;;;"};
+const std::vector<std::string> kEditedList = {std::string(kListTitle), "ALBERT Jean;Nontron;Ecole A;05 99;Oui;",
+                                              kOldList[2], kOldList[3], "DUPUIS Marie;Nontron;;;;"};
+const std::vector<std::string> kOldWeek = oldWeek();
 const Date kToday{2005, 4, 27};  // the week of 05_04_25.pln
-const std::vector<const char*> kWeeks = {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln",
-                                         "03_04/04_04_26.pln"};
-const std::string kHeader =
-    "Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005;jeudi 28 avril 2005;vendredi 29 avril 2005;";
-
-// Eight lines of one substitute, with a placement in its first two lines.
-std::vector<std::string> block(const std::string& name, const std::string& school, const std::string& phone) {
-    return {name + ";M 1;Nontron - Elém;;;;", school + ";Nom;M¤DURAND;;;;", "Nontron;M 2;;;;;", phone + ";Nom;;;;;",
-            ";AM 1;;;;HTS;", ";Nom;;;;HTS;", ";AM 2;;;;HTS;", ";Nom;;;;HTS;"};
-}
-
-std::vector<std::string> week(std::initializer_list<std::vector<std::string>> blocks) {
-    std::vector<std::string> lines{kHeader};
-    for (const auto& b : blocks) lines.insert(lines.end(), b.begin(), b.end());
-    for (const auto* line : {"Non-remplacements;M;M¤2;;;;", ";E;;;;;", ";C;;;;;", ";A;;;;;"}) lines.push_back(line);
-    return lines;
-}
-
-const std::vector<std::string> kOldWeek = week({block("ALBERT Jean", "Ecole A", "05 01"),
-                                                block("BERNARD Léa", "Ecole B", "05 02"),
-                                                block("CARON Paul", "Ecole C", "05 03")});
 
 TransferMessage inform(std::string text) { return {TransferMessage::Kind::Inform, std::move(text)}; }
 
 class TransferSessionTest : public ::testing::Test {
 protected:
     TransferSessionTest() {
-        folder.writeLines("semaine.pln", {"LUM;LUAM;MAM;MAAM;;;JEM;JEAM;VEM;;;;"});
+        writeTransferFolder(folder);
         folder.writeLines("personnels.alt", kOldList);
         folder.writeLines("personnels.tmp", kEditedList);
         folder.writeLines("personnels.pln", kEditedList);
-        for (const auto* name : kWeeks) folder.writeLines(name, kOldWeek);
-        folder.writeLines("04_05/lisez-moi.txt", {"notes"});
     }
     void expectEnded() {
         EXPECT_EQ(session.stage(), Stage::Finished);
@@ -105,7 +77,7 @@ TEST_F(TransferSessionTest, PairsCorrectsAndRewritesTheTickedWeeks) {
     EXPECT_EQ(folder.readBytes("04_05/05_04_25.pln"),
               cp1252Lines(week({block("ALBERT Jean", "Ecole A", "05 99"), block("BERNARD Léa", "Ecole B", "05 02"),
                                 block("CARON Paul", "Ecole C", "05 03"), dupuis})));
-    for (const auto* name : {kWeeks[0], kWeeks[2], kWeeks[3]})
+    for (const auto* name : {kTransferWeeks[0], kTransferWeeks[2], kTransferWeeks[3]})
         EXPECT_EQ(folder.readBytes(name), cp1252Lines(kOldWeek)) << name;
     expectEnded();
 }
@@ -124,7 +96,7 @@ TEST_P(TransferEnd, LeavesTheWeeksAsTheyWere) {
     GetParam().prepare(folder);
     EXPECT_EQ(GetParam().drive(session), GetParam().said);
     expectEnded();
-    for (const auto* name : kWeeks) {
+    for (const auto* name : kTransferWeeks) {
         if (folder.exists(name)) {
             EXPECT_EQ(folder.readBytes(name), cp1252Lines(kOldWeek)) << name;
         }
@@ -162,4 +134,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace tandarel
+}  // namespace tandarel::testing

@@ -7,43 +7,15 @@
 #include "grid_driver.h"
 #include "lists/personnels.h"
 #include "lists/transfer_steps.h"
+#include "transfer_folder.h"
 #include "widget_fixture.h"
 
 namespace tandarel::testing {
 namespace {
 
-const std::string kTitle = "Fichier des personnels remplaçants";
-const std::string kHeader =
-    "Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005;jeudi 28 avril 2005;vendredi 29 avril 2005;";
-
-// Eight lines of one substitute, with a placement in its first two lines.
-std::vector<std::string> block(const std::string& name, const std::string& school, const std::string& phone) {
-    return {name + ";M 1;Nontron - Elém;;;;", school + ";Nom;M¤DURAND;;;;", "Nontron;M 2;;;;;", phone + ";Nom;;;;;",
-            ";AM 1;;;;HTS;", ";Nom;;;;HTS;", ";AM 2;;;;HTS;", ";Nom;;;;HTS;"};
-}
-
-const std::vector<std::string> kNonReplacements = {"Non-remplacements;M;M¤2;;;;", ";E;;;;;", ";C;;;;;", ";A;;;;;"};
-
-std::vector<std::string> week(std::initializer_list<std::vector<std::string>> blocks) {
-    std::vector<std::string> lines{kHeader};
-    for (const auto& b : blocks) lines.insert(lines.end(), b.begin(), b.end());
-    lines.insert(lines.end(), kNonReplacements.begin(), kNonReplacements.end());
-    return lines;
-}
-
 class TransferTest : public WidgetTest {
 protected:
-    void SetUp() override {
-        folder.writeLines("semaine.pln", {"LUM;LUAM;MAM;MAAM;;;JEM;JEAM;VEM;;;;"});
-        folder.writeLines("personnels.pln", {kTitle, "ALBERT Jean;Nontron;Ecole A;05 01;Oui;",
-                                             "BERNARD Léa;Nontron;Ecole B;05 02;Oui;",
-                                             "CARON Paul;Nontron;Ecole C;05 03;Oui;"});
-        oldWeek = week({block("ALBERT Jean", "Ecole A", "05 01"), block("BERNARD Léa", "Ecole B", "05 02"),
-                        block("CARON Paul", "Ecole C", "05 03")});
-        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
-            folder.writeLines(name, oldWeek);
-        folder.writeLines("04_05/lisez-moi.txt", {"notes"});
-    }
+    void SetUp() override { writeTransferFolder(folder); }
     void open() { showActive(window); }
     void edit(int row, int column, const QString& text) {
         ASSERT_TRUE(typeInCell(window.grid(), row, column, text));
@@ -80,11 +52,10 @@ protected:
         EXPECT_FALSE(folder.exists("personnels.tmp"));
     }
     void expectWeeksUntouched() {
-        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
-            EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
+        for (const auto* name : kTransferWeeks) EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
     }
 
-    std::vector<std::string> oldWeek;
+    const std::vector<std::string> oldWeek = testing::oldWeek();
     Personnels window{context, nullptr};
 };
 
