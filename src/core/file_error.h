@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace tandarel {
 
@@ -26,6 +27,19 @@ std::string displayPath(const std::filesystem::path& file);
 // not its text, says which); a cause without a French text keeps the system's own.
 std::string systemReason(const std::error_code& error);
 std::string systemReason(int errnoValue);
+
+// Runs `work`; a FileError goes to `report` as its sentence, and the work stops there.
+// Returns whether the work ran to its end.
+template <typename Work, typename Report>
+bool reportingFileErrors(Work&& work, Report&& report) {
+    try {
+        std::forward<Work>(work)();
+        return true;
+    } catch (const FileError& failure) {
+        std::forward<Report>(report)(std::string(failure.what()));
+        return false;
+    }
+}
 
 [[noreturn]] void throwReadError(const std::filesystem::path& file, const std::string& reason);
 // Says that the previous file is kept where there was one, and that none was made otherwise.

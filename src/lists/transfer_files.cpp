@@ -8,6 +8,39 @@
 #include "core/utf8_path.h"
 
 namespace tandarel {
+namespace {
+
+constexpr std::string_view kOldListFile = "personnels.alt";
+constexpr std::string_view kEditedListFile = "personnels.tmp";
+
+}  // namespace
+
+WorkingLists readWorkingLists(const std::filesystem::path& dataFolder) {
+    WorkingLists lists;
+    const auto oldList = dataFolder / kOldListFile;
+    if (entryExists(oldList)) lists.oldLines = readTextLines(oldList);
+    lists.editedLines = readTextLines(dataFolder / kEditedListFile);
+    return lists;
+}
+
+std::vector<std::string> removeWorkingLists(const std::filesystem::path& dataFolder) {
+    std::vector<std::string> failures;
+    for (const auto name : {kOldListFile, kEditedListFile}) {
+        const auto file = dataFolder / name;
+        if (!entryExists(file)) continue;
+        std::error_code ec;
+        std::filesystem::remove(file, ec);
+        if (ec) failures.push_back("Impossible de supprimer le fichier " + displayPath(file) + " : " + systemReason(ec));
+    }
+    return failures;
+}
+
+RewriteSources readRewriteSources(const std::filesystem::path& dataFolder) {
+    RewriteSources sources;
+    sources.patterns = slotPatterns(readFirstLine(dataFolder / kWorkingWeekFile));
+    sources.newList = parseSubstitutes(readTextLines(dataFolder / kSubstitutesFile));
+    return sources;
+}
 
 SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const Date& today) {
     namespace fs = std::filesystem;

@@ -9,6 +9,27 @@
 
 namespace tandarel {
 
+// The two lists the change test compares, as lines: the list as it was when the
+// window opened (personnels.alt, no lines when missing) and as edited (personnels.tmp).
+// Throws FileError when either cannot be read.
+struct WorkingLists {
+    std::vector<std::string> oldLines;
+    std::vector<std::string> editedLines;
+};
+WorkingLists readWorkingLists(const std::filesystem::path& dataFolder);
+
+// Removes personnels.alt and personnels.tmp where they are; the French sentence of each
+// that could not be removed (a folder of that name stays).
+std::vector<std::string> removeWorkingLists(const std::filesystem::path& dataFolder);
+
+// What a rewrite takes from the data folder: the day cells of a new block
+// (semaine.pln) and the sorted new list (personnels.pln). Throws FileError.
+struct RewriteSources {
+    SlotPatterns patterns;
+    std::vector<Substitute> newList;
+};
+RewriteSources readRewriteSources(const std::filesystem::path& dataFolder);
+
 // The weeks the transfer may rewrite: those of the current school year's folder.
 struct SchoolYearWeeks {
     std::string folderName;        // "04_05"

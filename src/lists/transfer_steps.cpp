@@ -11,15 +11,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <system_error>
 
-#include "core/file_error.h"
-#include "core/system_error_text.h"
-#include "core/text_file.h"
 #include "lists/list_chrome.h"
 #include "lists/list_rows.h"
 #include "ui/clock.h"
-#include "ui/file_errors.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
@@ -28,8 +23,6 @@
 namespace tandarel {
 namespace {
 
-constexpr std::string_view kOldListFile = "personnels.alt";
-constexpr std::string_view kEditedListFile = "personnels.tmp";
 constexpr int kGridLeft = 100;
 constexpr int kGridTop = 65;
 constexpr int kPairingColumn = 250;
@@ -57,7 +50,7 @@ QPushButton* makeButton(QWidget& parent, const QString& caption, int width) {
 }  // namespace
 
 TransferSteps::TransferSteps(ui::AppContext& context, QWidget& window)
-    : QObject(&window), context_(context), window_(window) {
+    : QObject(&window), context_(context), session_(context.dataFolder) {
     pairingHint_ = makeHint(window,
                             QStringLiteral("Si un appariement ne convient, cliquez dans la cellule de la colonne gauche "
                                            "correspondante et choisissez  un autre nom dans le cadre qui apparaît..."),
@@ -87,7 +80,8 @@ TransferSteps::TransferSteps(ui::AppContext& context, QWidget& window)
                                        "temps du remplaçant en regard dans la colonne de droite !!! "),
                         kGridLeft, 0);
     newListDone_ = makeButton(window, QStringLiteral("Nouvelle liste terminée"), 170);
-    connect(newListDone_, &QPushButton::clicked, this, &TransferSteps::onNewListDone);
+    connect(newListDone_, &QPushButton::clicked, this,
+            [this] { apply(session_.confirmPairing(context_.clock.today())); });
 
     nameFrame_ = new QGroupBox(QStringLiteral("Choix d'un autre nom pour appariement..."), &window);
     nameFrame_->move(kNameFrameLeft, kGridTop);
@@ -112,6 +106,10 @@ TransferSteps::TransferSteps(ui::AppContext& context, QWidget& window)
     weekList_->move(kGridLeft, kGridTop);
     weekList_->setUniformItemSizes(true);
     weekList_->hide();
+    // Ticks by hand and by option alike reach the session, which the rewrite reads.
+    connect(weekList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        session_.setTicked(static_cast<std::size_t>(weekList_->row(item)), item->checkState() == Qt::Checked);
+    });
 
     optionsLabel_ = makeLabel(window, QStringLiteral("Choisissez l'une des trois options ci-dessous "), kOptionsLeft,
                               kGridTop - 20);
@@ -127,16 +125,48 @@ TransferSteps::TransferSteps(ui::AppContext& context, QWidget& window)
         optionGroup_->addButton(button, i);
         optionButtons_[static_cast<std::size_t>(i)] = button;
     }
-    connect(optionGroup_, &QButtonGroup::idClicked, this, [this](int id) { onOption(static_cast<WeekOption>(id)); });
+    connect(optionGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        session_.chooseOption(static_cast<WeekOption>(id));
+        showTicks();
+    });
     options_->hide();
     finDeChoix_ = makeButton(window, QStringLiteral("Fin de choix"), 100);
     finDeChoix_->move(kOptionsLeft, kGridTop + 65 + 15);
-    connect(finDeChoix_, &QPushButton::clicked, this, &TransferSteps::onFinDeChoix);
+    connect(finDeChoix_, &QPushButton::clicked, this, [this] { apply(session_.endWeekChoice()); });
 }
 
+void TransferSteps::start() { apply(session_.start()); }
+
 void TransferSteps::reset() {
+    session_.reset();
+    apply({});
+}
+
+void TransferSteps::finish() { apply(session_.finish()); }
+
+void TransferSteps::apply(const TransferMessages& said) {
+    using Stage = TransferSession::Stage;
+    const Stage stage = session_.stage();
+    if (stage == Stage::Idle || stage == Stage::Finished)
+        clear();
+    else if (stage != shown_)
+        stage == Stage::Pairing ? showPairing() : showWeeks();
+    shown_ = stage;
+    for (const auto& message : said) {
+        if (message.kind == TransferMessage::Kind::Error)
+            context_.messages.error(ui::toQ(message.text));
+        else
+            context_.messages.inform(ui::toQ(message.text));
+    }
+    if (stage == Stage::Finished) emit finished();
+}
+
+void TransferSteps::clear() {
+    pairingGrid_->setRowCount(0);
+    clearNameChoices();
+    weekList_->clear();
+    clearOptions();
     showPairingControls(false);
-    nameFrame_->hide();
     showWeekControls(false);
 }
 
@@ -154,21 +184,8 @@ void TransferSteps::showWeekControls(bool visible) {
         w->setVisible(visible);
 }
 
-void TransferSteps::start() {
-    std::vector<std::string> oldLines, editedLines;
-    const bool read = ui::reportingFileErrors(context_.messages, [&] {
-        const auto oldList = context_.file(kOldListFile);
-        if (entryExists(oldList)) oldLines = readTextLines(oldList);
-        editedLines = readTextLines(context_.file(kEditedListFile));
-    });
-    if (!read || !substitutesListChanged(oldLines, editedLines)) {
-        finish();
-        return;
-    }
-    showPairing(proposePairing(editedLines, oldLines), pairingNameChoices(editedLines));
-}
-
-void TransferSteps::showPairing(const std::vector<PairingRow>& pairing, const std::vector<std::string>& names) {
+void TransferSteps::showPairing() {
+    const auto& pairing = session_.pairing();
     const int screenHeight = ui::screenSize().height();
     pairingGrid_->setRowCount(static_cast<int>(pairing.size()));
     for (int row = 0; row < pairingGrid_->rowCount(); ++row) {
@@ -184,10 +201,10 @@ void TransferSteps::showPairing(const std::vector<PairingRow>& pairing, const st
     newListDone_->move(kGridLeft, kGridTop + gridHeight + 35);
 
     clearNameChoices();
-    names_ = names;
+    const auto& names = session_.nameChoices();
     int longest = nameFrame_->fontMetrics().horizontalAdvance(nameFrame_->title()) + 30;
-    for (int i = 0; i < static_cast<int>(names_.size()); ++i) {
-        auto* button = new QRadioButton(ui::shownPart(ui::toQ(names_[static_cast<std::size_t>(i)])));
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        auto* button = new QRadioButton(ui::shownPart(ui::toQ(names[static_cast<std::size_t>(i)])));
         button->setFixedHeight(25);
         longest = std::max(longest, button->sizeHint().width() + 40);
         nameLayout_->insertWidget(i, button);
@@ -196,8 +213,7 @@ void TransferSteps::showPairing(const std::vector<PairingRow>& pairing, const st
     }
     // 25 pixels a name and 5, under the band that the frame's title takes.
     nameFrame_->resize(longest,
-                       cappedHeight(kNameFrameTitleBand + 25 * static_cast<int>(names_.size()) + 5, screenHeight));
-    emptiedRow_.reset();
+                       cappedHeight(kNameFrameTitleBand + 25 * static_cast<int>(names.size()) + 5, screenHeight));
     nameFrame_->hide();
     showPairingControls(true);
 }
@@ -208,125 +224,52 @@ void TransferSteps::clearNameChoices() {
         delete button;
     }
     nameButtons_.clear();
-    names_.clear();
 }
 
 void TransferSteps::onPairingCellClicked(int row, int column) {
     if (column != 0) return;
+    session_.emptyNewName(static_cast<std::size_t>(row));
     pairingGrid_->item(row, 0)->setText(QString());
-    emptiedRow_ = row;
     nameFrame_->show();
     nameFrame_->raise();
 }
 
 void TransferSteps::onNameChosen(int index) {
-    if (emptiedRow_ && index >= 0 && index < static_cast<int>(names_.size()))
-        pairingGrid_->item(*emptiedRow_, 0)->setText(ui::toQ(names_[static_cast<std::size_t>(index)]));
-    emptiedRow_.reset();
+    if (const auto row = session_.chooseName(static_cast<std::size_t>(index)))
+        pairingGrid_->item(static_cast<int>(*row), 0)->setText(ui::toQ(session_.pairing()[*row].newName));
     nameGroup_->setExclusive(false);
     for (auto* button : nameButtons_) button->setChecked(false);
     nameGroup_->setExclusive(true);
     nameFrame_->hide();
 }
 
-std::vector<PairingRow> TransferSteps::pairingOnScreen() const {
-    std::vector<PairingRow> pairing;
-    for (int row = 0; row < pairingGrid_->rowCount(); ++row)
-        pairing.push_back({ui::fromQ(pairingGrid_->item(row, 0)->text()), ui::fromQ(pairingGrid_->item(row, 1)->text())});
-    return pairing;
-}
-
-void TransferSteps::onNewListDone() {
-    auto pairing = pairingOnScreen();
-    if (hasDuplicateNewNames(pairing)) {
-        context_.messages.inform(QStringLiteral("Il y a doublon(s) dans la colonne de gauche. Veuillez corriger..."));
-        return;
-    }
-    pairing_ = std::move(pairing);
-    clearNameChoices();
+void TransferSteps::showWeeks() {
     showPairingControls(false);
-    chooseWeeks();
-}
-
-void TransferSteps::chooseWeeks() {
-    const bool listed = ui::reportingFileErrors(
-        context_.messages, [&] { weeks_ = schoolYearWeeks(context_.dataFolder, context_.clock.today()); });
-    if (!listed) {
-        finish();
-        return;
-    }
-    if (weeks_.entries.empty()) {
-        context_.messages.inform(QStringLiteral("Pas de semaine à modifier..."));
-        finish();
-        return;
-    }
+    clearNameChoices();
+    const auto& entries = session_.weeks().entries;
     weekList_->clear();
-    for (const auto& entry : weeks_.entries) {
+    for (const auto& entry : entries) {
         auto* item = new QListWidgetItem(ui::toQ(entry.label), weekList_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
         item->setSizeHint(QSize(kWeekListWidth - 30, 13));
     }
-    weekList_->resize(kWeekListWidth,
-                      cappedHeight(13 * static_cast<int>(weeks_.entries.size()) + 5, ui::screenSize().height()));
-    optionGroup_->setExclusive(false);
-    for (auto* button : optionButtons_) button->setChecked(false);
-    optionGroup_->setExclusive(true);
+    weekList_->resize(kWeekListWidth, cappedHeight(13 * static_cast<int>(entries.size()) + 5, ui::screenSize().height()));
+    clearOptions();
+    showTicks();
     showWeekControls(true);
 }
 
-void TransferSteps::onOption(WeekOption option) {
-    const auto ticks = weekTicks(option, weeks_.entries, weeks_.thisWeekFileName);
+void TransferSteps::showTicks() {
+    const auto& ticks = session_.ticks();
     for (int i = 0; i < weekList_->count() && i < static_cast<int>(ticks.size()); ++i)
         weekList_->item(i)->setCheckState(ticks[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked);
 }
 
-void TransferSteps::onFinDeChoix() {
-    showWeekControls(false);
+void TransferSteps::clearOptions() {
     optionGroup_->setExclusive(false);
     for (auto* button : optionButtons_) button->setChecked(false);
     optionGroup_->setExclusive(true);
-
-    std::vector<std::string> ticked;
-    for (int i = 0; i < weekList_->count() && i < static_cast<int>(weeks_.entries.size()); ++i)
-        if (weekList_->item(i)->checkState() == Qt::Checked)
-            ticked.push_back(weeks_.entries[static_cast<std::size_t>(i)].fileName);
-    if (ticked.empty()) {
-        context_.messages.inform(QStringLiteral("Aucune semaine ne sera modifiée !"));
-        finish();
-        return;
-    }
-
-    RewriteOutcome outcome;
-    const bool done = ui::reportingFileErrors(context_.messages, [&] {
-        const auto patterns = slotPatterns(readFirstLine(context_.file(kWorkingWeekFile)));
-        const auto newList = parseSubstitutes(readTextLines(context_.file(kSubstitutesFile)));
-        rewriteWeekFiles(weeks_.folder, ticked, newList, pairing_, patterns, outcome);
-    });
-    if (!outcome.leftAlone.empty())
-        context_.messages.inform(ui::toQ(leftAloneMessage(weeks_.folderName, outcome.leftAlone)));
-    if (done && !outcome.rewritten.empty())
-        context_.messages.inform(QStringLiteral("Modification de la (des) semaine(s) sélectionnée(s) effectuée !"));
-    finish();
-}
-
-void TransferSteps::finish() {
-    pairingGrid_->setRowCount(0);
-    clearNameChoices();
-    pairing_.clear();
-    weekList_->clear();
-    weeks_ = {};
-    reset();
-    for (const auto name : {kOldListFile, kEditedListFile}) {
-        const auto file = context_.file(name);
-        if (!entryExists(file)) continue;
-        std::error_code ec;
-        std::filesystem::remove(file, ec);
-        if (ec)
-            context_.messages.error(ui::toQ("Impossible de supprimer le fichier " + displayPath(file) + " : " +
-                                            systemReason(ec)));
-    }
-    emit finished();
 }
 
 }  // namespace tandarel

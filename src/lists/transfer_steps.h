@@ -2,12 +2,9 @@
 
 #include <QObject>
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
-#include "lists/transfer_files.h"
-#include "lists/transfer_rules.h"
+#include "lists/transfer_session.h"
 #include "ui/app_context.h"
 
 class QButtonGroup;
@@ -22,9 +19,9 @@ class QWidget;
 
 namespace tandarel {
 
-// The steps of the timetable transfer, shown in the substitutes window once its
-// list is saved: the change test, the pairing and its corrections, the choice of
-// the weeks, their rewrite, and the finishing step that ends every path.
+// The timetable transfer on screen, in the substitutes window once its list is saved:
+// the controls of the step the session is at, the session's messages, and the user's
+// clicks handed to the session. What each step decides lives in TransferSession.
 class TransferSteps : public QObject {
     Q_OBJECT
 public:
@@ -53,20 +50,22 @@ signals:
     void finished();
 
 private:
-    void showPairing(const std::vector<PairingRow>& pairing, const std::vector<std::string>& names);
+    // Shows the session's stage, then its messages; the end closes the window.
+    void apply(const TransferMessages& said);
+    void showPairing();
+    void showWeeks();
+    void clear();
     void onPairingCellClicked(int row, int column);
     void onNameChosen(int index);
-    void onNewListDone();
-    void chooseWeeks();
-    void onOption(WeekOption option);
-    void onFinDeChoix();
+    void showTicks();
     void clearNameChoices();
+    void clearOptions();
     void showPairingControls(bool visible);
     void showWeekControls(bool visible);
-    std::vector<PairingRow> pairingOnScreen() const;
 
     ui::AppContext& context_;
-    QWidget& window_;
+    TransferSession session_;
+    TransferSession::Stage shown_ = TransferSession::Stage::Idle;
 
     QLabel* pairingHint_ = nullptr;
     QTableWidget* pairingGrid_ = nullptr;
@@ -84,11 +83,6 @@ private:
     QButtonGroup* optionGroup_ = nullptr;
     std::array<QRadioButton*, 3> optionButtons_{};
     QPushButton* finDeChoix_ = nullptr;
-
-    std::vector<std::string> names_;
-    std::optional<int> emptiedRow_;
-    std::vector<PairingRow> pairing_;
-    SchoolYearWeeks weeks_;
 };
 
 }  // namespace tandarel

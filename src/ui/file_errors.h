@@ -12,13 +12,8 @@ namespace tandarel::ui {
 // Returns whether the work ran to its end.
 template <typename Work>
 bool reportingFileErrors(Messages& messages, Work&& work) {
-    try {
-        std::forward<Work>(work)();
-        return true;
-    } catch (const FileError& failure) {
-        messages.error(toQ(failure.what()));
-        return false;
-    }
+    return tandarel::reportingFileErrors(std::forward<Work>(work),
+                                         [&](const std::string& text) { messages.error(toQ(text)); });
 }
 
 }  // namespace tandarel::ui

@@ -7,43 +7,15 @@
 #include "grid_driver.h"
 #include "lists/personnels.h"
 #include "lists/transfer_steps.h"
+#include "transfer_folder.h"
 #include "widget_fixture.h"
 
 namespace tandarel::testing {
 namespace {
 
-const std::string kTitle = "Fichier des personnels remplaçants";
-const std::string kHeader =
-    "Remplaçant / Affectation;M/AM;lundi 25 avril 2005;mardi 26 avril 2005;jeudi 28 avril 2005;vendredi 29 avril 2005;";
-
-// Eight lines of one substitute, with a placement in its first two lines.
-std::vector<std::string> block(const std::string& name, const std::string& school, const std::string& phone) {
-    return {name + ";M 1;Nontron - Elém;;;;", school + ";Nom;M¤DURAND;;;;", "Nontron;M 2;;;;;", phone + ";Nom;;;;;",
-            ";AM 1;;;;HTS;", ";Nom;;;;HTS;", ";AM 2;;;;HTS;", ";Nom;;;;HTS;"};
-}
-
-const std::vector<std::string> kNonReplacements = {"Non-remplacements;M;M¤2;;;;", ";E;;;;;", ";C;;;;;", ";A;;;;;"};
-
-std::vector<std::string> week(std::initializer_list<std::vector<std::string>> blocks) {
-    std::vector<std::string> lines{kHeader};
-    for (const auto& b : blocks) lines.insert(lines.end(), b.begin(), b.end());
-    lines.insert(lines.end(), kNonReplacements.begin(), kNonReplacements.end());
-    return lines;
-}
-
 class TransferTest : public WidgetTest {
 protected:
-    void SetUp() override {
-        folder.writeLines("semaine.pln", {"LUM;LUAM;MAM;MAAM;;;JEM;JEAM;VEM;;;;"});
-        folder.writeLines("personnels.pln", {kTitle, "ALBERT Jean;Nontron;Ecole A;05 01;Oui;",
-                                             "BERNARD Léa;Nontron;Ecole B;05 02;Oui;",
-                                             "CARON Paul;Nontron;Ecole C;05 03;Oui;"});
-        oldWeek = week({block("ALBERT Jean", "Ecole A", "05 01"), block("BERNARD Léa", "Ecole B", "05 02"),
-                        block("CARON Paul", "Ecole C", "05 03")});
-        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
-            folder.writeLines(name, oldWeek);
-        folder.writeLines("04_05/lisez-moi.txt", {"notes"});
-    }
+    void SetUp() override { writeTransferFolder(folder); }
     void open() { showActive(window); }
     void edit(int row, int column, const QString& text) {
         ASSERT_TRUE(typeInCell(window.grid(), row, column, text));
@@ -80,16 +52,17 @@ protected:
         EXPECT_FALSE(folder.exists("personnels.tmp"));
     }
     void expectWeeksUntouched() {
-        for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_04_25.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
-            EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
+        for (const auto* name : kTransferWeeks) EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
     }
 
-    std::vector<std::string> oldWeek;
+    const std::vector<std::string> oldWeek = testing::oldWeek();
     Personnels window{context, nullptr};
 };
 
 const QString kSorted = QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !");
 
+// What each step decides is TransferSession's (transfer_session_test); here, what the
+// window shows of it and that the clicks reach it.
 TEST_F(TransferTest, WholeSequenceFromQuitter) {
     open();
     edit(0, 3, QStringLiteral("05 99"));
@@ -126,7 +99,7 @@ TEST_F(TransferTest, WholeSequenceFromQuitter) {
     for (auto* button : transfer().nameChoices()) EXPECT_FALSE(button->isChecked());
     transfer().newListDone().click();
 
-    // The weeks of this school year only, stray files left out.
+    // The weeks, ticked by option and by hand.
     EXPECT_FALSE(transfer().pairingGrid().isVisible());
     EXPECT_TRUE(transfer().weekList().isVisible());
     EXPECT_EQ(transfer().weekList().item(1)->text(), QStringLiteral("05_04_25.pln (lundi 25 avril 2005 )"));
@@ -143,12 +116,7 @@ TEST_F(TransferTest, WholeSequenceFromQuitter) {
     EXPECT_EQ(messages.informs().value(2),
               QStringLiteral("Modification de la (des) semaine(s) sélectionnée(s) effectuée !"));
     EXPECT_EQ(messages.informs().size(), 3);
-    auto albert = block("ALBERT Jean", "Ecole A", "05 99");
-    const std::vector<std::string> dupuis{"DUPUIS Marie;M 1;;;;;", ";Nom;;;;;", "Nontron;M 2;;;;;", ";Nom;;;;;",
-                                          ";AM 1;;;;HTS;",         ";Nom;;;;HTS;", ";AM 2;;;;HTS;",  ";Nom;;;;HTS;"};
-    EXPECT_EQ(folder.readBytes("04_05/05_04_25.pln"),
-              cp1252Lines(week({albert, block("BERNARD Léa", "Ecole B", "05 02"), block("CARON Paul", "Ecole C", "05 03"),
-                                dupuis})));
+    EXPECT_NE(folder.readBytes("04_05/05_04_25.pln"), cp1252Lines(oldWeek));
     for (const auto* name : {"04_05/05_04_18.pln", "04_05/05_05_02.pln", "03_04/04_04_26.pln"})
         EXPECT_EQ(folder.readBytes(name), cp1252Lines(oldWeek)) << name;
     expectFinished();
@@ -163,31 +131,6 @@ TEST_F(TransferTest, ActivityAloneClosesWithoutPairing) {
     EXPECT_EQ(messages.informs(), QStringList{kSorted});
     EXPECT_EQ(transfer().pairingGrid().rowCount(), 0);
     EXPECT_FALSE(transfer().pairingGrid().isVisible());
-    expectFinished();
-    expectWeeksUntouched();
-}
-
-TEST_F(TransferTest, ThisWeekWithoutFileTicksNothing) {
-    std::filesystem::remove(folder / "04_05/05_04_25.pln");
-    open();
-    edit(0, 3, QStringLiteral("05 99"));
-    quit();
-    transfer().newListDone().click();
-    transfer().option(WeekOption::ThisWeekAndLater).click();
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
-    transfer().finDeChoix().click();
-    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Aucune semaine ne sera modifiée !")}));
-    expectFinished();
-    EXPECT_EQ(folder.readBytes("04_05/05_04_18.pln"), cp1252Lines(oldWeek));
-}
-
-TEST_F(TransferTest, NoWeekOfThisSchoolYear) {
-    clock.set(QDateTime(QDate(2005, 9, 5), QTime(9, 0)));
-    open();
-    edit(0, 3, QStringLiteral("05 99"));
-    quit();
-    transfer().newListDone().click();
-    EXPECT_EQ(messages.informs(), (QStringList{kSorted, QStringLiteral("Pas de semaine à modifier...")}));
     expectFinished();
     expectWeeksUntouched();
 }
