@@ -97,7 +97,13 @@ protected:
         for (auto* field : fields()) texts << field->text();
         return texts;
     }
-    bool modificationsOpen() { return window.modificationsGroup().isVisible() && !window.modifier().isVisible(); }
+    // The modification fields shown in place of "Modifier"; a failure says which is not.
+    ::testing::AssertionResult modificationsOpen() {
+        const bool fields = window.modificationsGroup().isVisible();
+        const bool modifier = window.modifier().isVisible();
+        auto result = fields && !modifier ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+        return result << "fields " << (fields ? "shown" : "hidden") << ", Modifier " << (modifier ? "shown" : "hidden");
+    }
 
     ParisTime paris;
     Ges_date_system window{context, nullptr};
@@ -109,13 +115,17 @@ TEST_F(GesDateSystemTest, ActivationThenModifier) {
     EXPECT_EQ(window.dateLine().text(), QStringLiteral("Date-système  : lundi 25 avril 2005"));
     EXPECT_EQ(window.timeLine().text(), QStringLiteral("Heure-système : 10:00:00"));
     EXPECT_EQ(displayColour(), ui::bgr(0x00FFFF));
-    EXPECT_TRUE(window.modifier().isVisible() && window.quitter().isVisible() && window.timer().isActive());
-    EXPECT_FALSE(window.modificationsGroup().isVisible() || window.valider().isVisible());
+    EXPECT_TRUE(window.modifier().isVisible());
+    EXPECT_TRUE(window.quitter().isVisible());
+    EXPECT_TRUE(window.timer().isActive());
+    EXPECT_FALSE(window.modificationsGroup().isVisible());
+    EXPECT_FALSE(window.valider().isVisible());
     tandarel::testing::saveWindowShot(window, QStringLiteral("ges_date_system"));
 
     clock.set(QDateTime(QDate(2006, 3, 7), QTime(9, 5, 3, 120)));
     QTest::mouseClick(&window.modifier(), Qt::LeftButton);
-    EXPECT_TRUE(modificationsOpen() && window.valider().isVisible());
+    EXPECT_TRUE(modificationsOpen());
+    EXPECT_TRUE(window.valider().isVisible());
     EXPECT_EQ(fieldTexts(), (QStringList{"07", "03", "2006", "09", "05", "03"}));
     tandarel::testing::saveWindowShot(window, QStringLiteral("ges_date_system_modifications"));
 }
@@ -192,7 +202,8 @@ TEST_F(GesDateSystemTest, OnlyQuitterLeaves) {
     window.close();
     EXPECT_TRUE(window.isVisible());
     QTest::mouseClick(&window.quitter(), Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible() || window.timer().isActive());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.timer().isActive());
 }
 
 }  // namespace

@@ -128,9 +128,8 @@ TEST(TextFile, MissingFileIsAFrenchError) {
         ADD_FAILURE();
     } catch (const FileError& e) {
         const std::string what = e.what();
-        EXPECT_TRUE(what.starts_with("Impossible de lire le fichier") &&
-                    what.ends_with("absent.pln » : Fichier ou dossier introuvable"))
-            << what;
+        EXPECT_TRUE(what.starts_with("Impossible de lire le fichier")) << what;
+        EXPECT_TRUE(what.ends_with("absent.pln » : Fichier ou dossier introuvable")) << what;
     }
     EXPECT_FALSE(entryExists(folder / "absent.pln"));
     std::filesystem::create_directory(folder / "dossier.pln");

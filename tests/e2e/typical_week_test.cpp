@@ -99,6 +99,9 @@ TEST_F(TypicalWeek, FromTheMenuToTheSchoolYearAnalysis) {
     accueil.show();
     settle();
     ASSERT_TRUE(accueil.startupDone());
+    EXPECT_EQ(messages.informs(),
+              QStringList{QStringLiteral("Vous devez préparer votre semaine... (jours ouvrés) - cf menu ?, puis "
+                                         "sous-menu Définition de la semaine -")});
 
     // 1. "&Gestion des Remplacements"; the week of Monday 25 April 2005 has no file yet.
     accueil.remplacementsAction().trigger();

@@ -33,6 +33,7 @@ struct Fault {
     // Open, the edited data stay on screen for another try; the transfer and a window
     // that could not make its working copy end instead.
     bool staysOpen = true;
+    QStringList informs = {};  // said before the failure; never a success after it
 };
 void PrintTo(const Fault& fault, std::ostream* os) { *os << fault.name; }
 
@@ -140,7 +141,8 @@ std::vector<Fault> faults() {
              transfer.finDeChoix().click();
          },
          // The weeks rewritten before the failure stay rewritten.
-         [](FaultTest& t) { return t.personnels.isVisible(); }, false},
+         [](FaultTest& t) { return t.personnels.isVisible(); }, false,
+         {QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !")}},
         {"PlanningCellSave", std::string(kThisWeekFile),
          [](FaultTest& t) {
              t.remplacements.show();
@@ -191,6 +193,7 @@ TEST_P(FaultTest, PreviousFileStaysAndTheUserIsTold) {
                                                  : QStringLiteral(" : Disque plein. Le fichier précédent est conservé.");
     EXPECT_TRUE(error.endsWith(outcome)) << error.toStdString();
     EXPECT_EQ(fault.stillOpen(*this), fault.staysOpen);
+    EXPECT_EQ(messages.informs(), fault.informs);
     // No half-written temporary file is left behind.
     for (const auto* dir : {"", "04_05"})
         for (const auto& name : folder.entries(dir)) EXPECT_FALSE(isTemporaryFileName(name)) << name;

@@ -14,6 +14,7 @@
 #include "lists/rattachements.h"
 #include "lists/transfer_steps.h"
 #include "robustness_fixture.h"
+#include "ui/text_guard.h"
 
 namespace tandarel::testing {
 namespace {
@@ -127,6 +128,9 @@ TEST_P(RattachementsReader, ShowsEveryLineAndQuitterKeepsThemAll) {
         EXPECT_EQ(schools, afterTitle(linesOf(soundSchools())));
     }
 
+    // Known fault: the editor of a cell that holds a ";" (a hand-edited file) says the
+    // refusal as it opens and as it closes, though no key was typed.
+    messages.accept(ui::kSemicolonRefused);
     // Looking at cells writes nothing.
     clickCell(window.grid(), 0, 0);
     clickCell(window.grid(), window.grid().rowCount() - 1, 0);
@@ -141,6 +145,9 @@ TEST_P(RattachementsReader, ShowsEveryLineAndQuitterKeepsThemAll) {
         EXPECT_TRUE(damagedFileKept());
         return;
     }
+    QStringList said = messages.informs();
+    said.removeAll(ui::kSemicolonRefused);
+    EXPECT_EQ(said, QStringList{QStringLiteral("Tri et enregistrement effectués !")});
     const auto saved = linesOf(folder.readBytes("Rattachements.pln"));
     ASSERT_FALSE(saved.empty());
     EXPECT_EQ(saved.front(), std::string(kSchoolsTitle));
@@ -153,17 +160,28 @@ INSTANTIATE_TEST_SUITE_P(Damaged, RattachementsReader, ::testing::ValuesIn(damag
 
 class PersonnelsReaders : public DamagedFileTest {
 protected:
-    // Leads the transfer to its end as a user accepting every proposal would.
+    // Leads the transfer to its end as a user accepting every proposal would. Every
+    // case holds a sound week, so that choosing the weeks rewrites one, and says so.
     void finishTransfer() {
         auto& transfer = window.transfer();
+        const auto before = messages.informs().size();
+        bool weeksChosen = false;
         for (int step = 0; step < 4 && window.isVisible(); ++step) {
             if (transfer.pairingGrid().isVisible()) {
                 transfer.newListDone().click();
             } else if (transfer.weekList().isVisible()) {
                 transfer.option(WeekOption::All).click();
                 transfer.finDeChoix().click();
+                weeksChosen = true;
             }
             settle();
+        }
+        const auto said = messages.informs().mid(before);
+        if (weeksChosen) {
+            ASSERT_FALSE(said.isEmpty());
+            EXPECT_EQ(said.back(), QStringLiteral("Modification de la (des) semaine(s) sélectionnée(s) effectuée !"));
+        } else {
+            EXPECT_EQ(said, QStringList{});
         }
         EXPECT_FALSE(window.isVisible()) << messages.texts().join(" | ").toStdString();
         EXPECT_FALSE(folder.exists("personnels.alt"));
@@ -212,6 +230,8 @@ TEST_P(PersonnelsReader, ShowsEveryRecordAndQuitterKeepsEveryText) {
         EXPECT_EQ(messages.informs(), QStringList{QStringLiteral("Aucun personnel saisi, je n'enregistre pas !")});
         EXPECT_TRUE(damagedFileKept());
     } else {
+        EXPECT_EQ(messages.informs(),
+                  QStringList{QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !")});
         const auto saved = linesOf(folder.readBytes("personnels.pln"));
         ASSERT_FALSE(saved.empty());
         EXPECT_EQ(saved.front(), std::string(kSubstitutesTitle));
@@ -264,6 +284,8 @@ TEST_P(TransferWeek, RewritesTheSoundWeeksAndKeepsWhatItCannotRewrite) {
     editTelephone();
     window.chrome().quit->click();
     settle();
+    EXPECT_EQ(messages.informs(),
+              QStringList{QStringLiteral("Tri (par communes, puis par noms) et enregistrement effectués !")});
     finishTransfer();
     expectNoError();
 

@@ -70,16 +70,19 @@ protected:
     }
     // A week file the program cannot keep: said, shown read-only; the planner still steps
     // past it and back, prints and leaves, and the file stays as it was.
+    // The refusal is said again each time the planner comes back to the week.
     void expectShownReadOnly() {
         expectReadRefusalSaid();
         ASSERT_TRUE(window.isVisible());
         EXPECT_TRUE(window.readOnlyNotice().isVisible());
+        const QString refusal = messages.errors().front();
         const QString title = window.titleField().text();
         press(B::Next);
         EXPECT_NE(window.titleField().text(), title);
         EXPECT_FALSE(window.readOnlyNotice().isVisible());
         press(B::Previous);
         workThroughTheWeek();
+        EXPECT_EQ(messages.errors(), QStringList(3, refusal));
         EXPECT_TRUE(damagedFileKept());
     }
 

@@ -84,7 +84,6 @@ protected:
     void TearDown() override {
         // Generous for the sanitizers; a reader that loops or crawls over a damaged file fails here.
         EXPECT_LT(timer_.elapsed(), 30000) << damage().name << " took " << timer_.elapsed() << " ms";
-        EXPECT_EQ(messages.unexpectedQuestions(), 0) << messages.texts().join(" | ").toStdString();
     }
 
 private:

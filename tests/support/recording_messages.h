@@ -11,6 +11,11 @@ namespace tandarel::testing {
 
 // Records every message box and answers the questions from a script. A question
 // that finds the script empty is answered "Non" and recorded as unexpected.
+//
+// Every box must be expected: a question by the script, a plain message or an error
+// by the test reading it (entries() and texts() read every kind, informs() and
+// errors() their own, clear() drops them). unchecked() lists the boxes recorded
+// since their kind was last read, but for the texts accept() was given.
 class RecordingMessages final : public ui::Messages {
 public:
     struct Entry {
@@ -29,12 +34,18 @@ public:
     // Runs while the next inform() box is "open" (e.g. nested windows).
     void onInform(std::function<void(const QString&)> hook) { informHook_ = std::move(hook); }
 
-    const std::vector<Entry>& entries() const { return entries_; }
+    const std::vector<Entry>& entries() const;
     QStringList texts() const;    // every text, in order
     QStringList informs() const;  // texts of plain messages
     QStringList errors() const;
     int unexpectedQuestions() const { return unexpected_; }
-    void clear() { entries_.clear(); }
+    void clear();
+
+    // Plain messages and errors of this text need not be read, for a test about
+    // something else that cannot avoid them (say why where it is called).
+    void accept(const QString& text) { accepted_ << text; }
+    // What the test did not expect: unscripted questions, unread messages and errors.
+    QStringList unchecked() const;
 
 private:
     struct Answer {
@@ -45,6 +56,11 @@ private:
     std::deque<Answer> answers_;
     std::function<void(const QString&)> informHook_;
     int unexpected_ = 0;
+    QStringList unscripted_;
+    // Entries before these indexes have been read, by kind.
+    mutable std::size_t informsRead_ = 0;
+    mutable std::size_t errorsRead_ = 0;
+    QStringList accepted_;
 };
 
 }  // namespace tandarel::testing

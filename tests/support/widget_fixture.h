@@ -17,6 +17,8 @@ namespace tandarel::testing {
 
 // A data folder, recorded messages, a fixed clock (Monday 25 April 2005, 10:00) and a
 // 1280 x 1024 screen without a window manager, ready to build a window on.
+// A message box the test did not expect fails it (see RecordingMessages): checked
+// when the fixture goes, so that boxes shown while the test's windows close count.
 class WidgetTest : public ::testing::Test {
 protected:
     WidgetTest() : context{folder.path(), messages, clock, clockSetter, {}} {
@@ -24,6 +26,9 @@ protected:
         ui::GuardedApplication::setReporter(&messages);
     }
     ~WidgetTest() override {
+        const QStringList unchecked = messages.unchecked();
+        if (!unchecked.isEmpty() && !HasFatalFailure())
+            ADD_FAILURE() << "Boxes the test did not expect:\n  " << unchecked.join("\n  ").toStdString();
         ui::GuardedApplication::setReporter(nullptr);
         ui::setScreenSizeForTests(QSize());
         ui::setFrameMarginsForTests(std::nullopt);
