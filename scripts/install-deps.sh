@@ -2,7 +2,8 @@
 # Installs what Tandarel needs on Debian 12:
 #   install-deps.sh run    to build and run the program (what scripts/run.sh needs);
 #   install-deps.sh test   that, plus the test frameworks, the sanitizer and fuzzing compiler and the
-#                          packaging tools (scripts/test.sh); the default.
+#                          packaging tools (scripts/test.sh); the default;
+#   install-deps.sh shots  that, plus what scripts/guide-screenshots.sh drives the program with.
 set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
@@ -16,10 +17,12 @@ test_packages=(
   clang libclang-rt-14-dev
   ccache dpkg-dev file desktop-file-utils appstream librsvg2-bin
 )
+shots_packages=(openbox xdotool imagemagick faketime)
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+  shots) packages=("${run_packages[@]}" "${test_packages[@]}" "${shots_packages[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test|shots]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${packages[@]}"; do
