@@ -72,10 +72,11 @@ AnalysisWindow::AnalysisWindow(ui::AppContext& context, QWidget* parent, std::ve
     gridBar_ = makeTitleBar(ui::toQ(kResultGridCaption), QRect(5, 344, 236, 18), this);
     grid_ = new ResultGrid(std::move(gridColumns), this);
     grid_->setGeometry(5, 364, 236, 203);
-    // Under the days list, below the charts' reach (the disc ends at y 568, the bars
-    // stand on y 550): it covers nothing of either window.
+    // Top left, left of the retained range: while a result is shown the mode choice and the
+    // entry frames are hidden, so it covers nothing of either window, and it stays well inside
+    // the window under any frame (the bottom of the given layout reaches the frame's edge).
     exporter_ = new QPushButton(QStringLiteral("Exporter…"), this);
-    exporter_->setGeometry(605, 572, 160, 24);
+    exporter_->setGeometry(5, 40, 140, 26);
     exporter_->setAutoDefault(false);  // Entrée in the window exports nothing
     connect(exporter_, &QPushButton::clicked, this, &AnalysisWindow::exportResult);
 

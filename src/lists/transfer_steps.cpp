@@ -195,7 +195,10 @@ void TransferSteps::showPairing() {
         old->setFlags(Qt::ItemIsEnabled);
         pairingGrid_->setItem(row, 1, old);
     }
-    const int gridHeight = cappedHeight(25 * (pairingGrid_->rowCount() + 1) + 25, screenHeight);
+    // However long the list, the remark and "Nouvelle liste terminée" stay inside the window, under the grid.
+    const int room = pairingGrid_->parentWidget()->height() - kGridTop - 35 - newListDone_->height() - 10;
+    const int gridHeight =
+        std::min(cappedHeight(25 * (pairingGrid_->rowCount() + 1) + 25, screenHeight), std::max(room, 50));
     pairingGrid_->resize(2 * kPairingColumn + 30, gridHeight);
     remark_->move(kGridLeft, kGridTop + gridHeight + 10);
     newListDone_->move(kGridLeft, kGridTop + gridHeight + 35);

@@ -7,7 +7,8 @@
 // tandarel-generate FOLDER [WEEKS]: a deterministic data folder on disk, from the school year 04/05 on,
 // for the scripts that compare builds on the same data.
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
+    // An option is no folder name: "--help" would otherwise make a folder of that name.
+    if (argc < 2 || argc > 3 || argv[1][0] == '-') {
         std::cerr << "Usage : tandarel-generate DOSSIER [SEMAINES]\n";
         return 2;
     }

@@ -123,6 +123,20 @@ TEST_F(TransferTest, WholeSequenceFromQuitter) {
     EXPECT_TRUE(messages.errors().isEmpty());
 }
 
+// However long the list, "Nouvelle liste terminée" stays inside the window.
+TEST_F(TransferTest, LongListKeepsItsButtonInTheWindow) {
+    std::vector<std::string> lines{"Fichier des personnels remplaçants"};
+    for (int i = 0; i < 80; ++i) lines.push_back("NOM " + std::to_string(i) + ";Ville;Ecole;01;Oui;");
+    folder.writeLines("personnels.pln", lines);
+    open();
+    edit(0, 0, QStringLiteral("NOUVEAU"));
+    quit();
+    EXPECT_EQ(messages.informs(), QStringList{kSorted});
+    const QRect button = transfer().newListDone().geometry();
+    ASSERT_TRUE(transfer().newListDone().isVisible());
+    EXPECT_LE(button.bottom(), window.height()) << button.bottom();
+}
+
 TEST_F(TransferTest, ActivityAloneClosesWithoutPairing) {
     open();
     clickCell(window.grid(), 1, Personnels::kActivityColumn);
