@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <limits>
+#include <map>
 
 #include "core/cp1252.h"
 #include "ui/messages.h"
@@ -23,11 +25,35 @@ std::optional<QString> refusalOf(const QString& text) {
     return std::nullopt;
 }
 
-StorableTextValidator::StorableTextValidator(Messages& messages, QObject* parent)
-    : QValidator(parent), messages_(messages) {}
+StorableTextValidator::StorableTextValidator(Messages& messages, QLineEdit& edit)
+    : QValidator(&edit), messages_(messages), before_(edit.text()) {
+    connect(&edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+}
+
+namespace {
+
+// How many times each character that no file may hold appears in the text.
+std::map<char32_t, int> forbiddenCharacters(const QString& text) {
+    std::map<char32_t, int> counts;
+    for (const char32_t cp : text.toUcs4())
+        if (cp == U';' || !unicodeToCp1252(cp)) ++counts[cp];
+    return counts;
+}
+
+}  // namespace
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const {
-    const auto refusal = refusalOf(input);
+    // Only what the change adds is judged: a text that already held such a character (a
+    // hand-edited file) can still be edited around it, and its editor opens without a word.
+    const auto before = forbiddenCharacters(before_);
+    std::optional<QString> refusal;
+    for (const auto& [cp, count] : forbiddenCharacters(input)) {
+        const auto was = before.find(cp);
+        if (was == before.end() || was->second < count) {
+            refusal = refusalOf(QString::fromUcs4(&cp, 1));
+            break;
+        }
+    }
     if (!refusal) return Acceptable;
     // The box waits until the key or paste is fully handled: a modal loop inside
     // the line edit's own input handling would re-enter it.
@@ -39,7 +65,7 @@ QValidator::State StorableTextValidator::validate(QString& input, int&) const {
 }
 
 void guardLineEdit(QLineEdit& edit, Messages& messages) {
-    edit.setValidator(new StorableTextValidator(messages, &edit));
+    edit.setValidator(new StorableTextValidator(messages, edit));
 }
 
 GuardedItemDelegate::GuardedItemDelegate(Messages& messages, QObject* parent)
@@ -58,6 +84,19 @@ QWidget* GuardedItemDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 }
 
 bool GuardedItemDelegate::eventFilter(QObject* editor, QEvent* event) {
+    // Ctrl+Z / Ctrl+Y in an editor with nothing of its own to undo or redo belong to the
+    // window's history: the override is refused so that the window's shortcut takes them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* line = qobject_cast<const QLineEdit*>(editor);
+        const auto combination = static_cast<QKeyEvent*>(event)->keyCombination();
+        const bool undo = combination == QKeyCombination(Qt::CTRL, Qt::Key_Z);
+        const bool redo = combination == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+                          combination == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+        if (line && ((undo && !line->isUndoAvailable()) || (redo && !line->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
     // Qt ends the edit when its window loses the keyboard: it commits, closes the editor
     // (the next key reopens it with its text selected) or, for an editor that stays,
     // hands the focus to the view (which swallows the next key). A modal box over the

@@ -21,11 +21,13 @@ std::optional<QString> refusalOf(const QString& text);
 class StorableTextValidator final : public QValidator {
     Q_OBJECT
 public:
-    StorableTextValidator(Messages& messages, QObject* parent);
+    // Guards `edit`, whose text it follows: a change is judged against the text before it.
+    StorableTextValidator(Messages& messages, QLineEdit& edit);
     State validate(QString& input, int& pos) const override;
 
 private:
     Messages& messages_;
+    QString before_;  // the edit's text as it stands, before the change being judged
 };
 
 void guardLineEdit(QLineEdit& edit, Messages& messages);

@@ -87,6 +87,13 @@ TEST_F(PersonnelsTest, CtrlZUndoesTheLastFlipOrEdit) {
     EXPECT_EQ(folder.readBytes("personnels.pln"), cp1252Lines(withTitle({"A;X;E;0;Oui;", "B;X;E;0;Oui;"})));
     keys(QKeyCombination(Qt::CTRL, Qt::Key_Y));
     EXPECT_EQ(window.grid().text(0, 1), QStringLiteral("Nontron"));
+
+    // From the editor of a name just clicked, with nothing typed in it yet: the window's undo.
+    clickCell(window.grid(), 1, 0);
+    QLineEdit* editor = openEditor(window.grid());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.grid().text(0, 1), QStringLiteral("X"));
 }
 
 TEST_F(PersonnelsTest, InsertAboveRowThreeMovesWholeRecordsAndEnterInsertsBelow) {

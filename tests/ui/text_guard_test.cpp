@@ -41,6 +41,24 @@ TEST_F(GuardTest, SemicolonAndUnstorableCharactersNeverReachTheText) {
     EXPECT_TRUE(messages.informs().isEmpty());
 }
 
+// A text that already holds a ";" (a hand-edited file) is edited around it without a
+// word, and kept when the edit ends; only a new ";" is refused.
+TEST_F(GuardTest, OnlyWhatTheChangeAddsIsJudged) {
+    QLineEdit edit;
+    edit.setText(QStringLiteral("Ecole;annexe"));
+    ui::guardLineEdit(edit, messages);
+    edit.show();
+    EXPECT_TRUE(edit.hasAcceptableInput());
+    QTest::keyClicks(&edit, "s");
+    settle();
+    EXPECT_EQ(edit.text(), QStringLiteral("Ecole;annexes"));
+    EXPECT_TRUE(messages.informs().isEmpty());
+    QTest::keyClicks(&edit, ";");
+    settle();
+    EXPECT_EQ(edit.text(), QStringLiteral("Ecole;annexes"));
+    EXPECT_EQ(messages.informs(), QStringList{ui::kSemicolonRefused});
+}
+
 TEST(Refusal, Texts) {
     EXPECT_EQ(ui::refusalOf(QStringLiteral("a;b")), ui::kSemicolonRefused);
     EXPECT_FALSE(ui::refusalOf(QString::fromUtf8("Rémi Œuvre ¤")).has_value());
