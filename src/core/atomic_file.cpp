@@ -67,7 +67,10 @@ std::string randomTag() {
 fs::path temporaryPathFor(const fs::path& target) {
     fs::path name(".");
     name += target.filename();
-    name += "." + randomTag() + kTemporarySuffix;
+    // Appended piece by piece: GCC 12 sees a false overlap in "." + tag (-Wrestrict).
+    name += ".";
+    name += randomTag();
+    name += kTemporarySuffix;
     return target.parent_path() / name;
 }
 

@@ -42,7 +42,16 @@ TEST(AtomicFile, FailureAtEveryStageKeepsTheOldFileAndNoTemporary) {
     }
 }
 
+// Windows makes symbolic links only with a right that ordinary accounts (and Wine) lack.
+bool canMakeSymlinks() {
+    DataFolder folder;
+    std::error_code error;
+    fs::create_symlink("cible", folder / "lien", error);
+    return !error;
+}
+
 TEST(AtomicFile, ALinkIsWrittenThroughToItsTarget) {
+    if (!canMakeSymlinks()) GTEST_SKIP() << "no symbolic links here";
     struct Case {
         const char* name;
         std::vector<std::pair<const char*, const char*>> links;  // link -> what it names
@@ -76,6 +85,9 @@ TEST(AtomicFile, ALinkIsWrittenThroughToItsTarget) {
 }
 
 TEST(AtomicFile, PermissionsAreKept) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps rights in access lists, not in these bits";
+#endif
     using P = fs::perms;
     for (const auto rights : {P::owner_read | P::owner_write | P::group_read,  // 0640
                               P::owner_read | P::owner_write,                   // 0600
@@ -94,6 +106,7 @@ TEST(AtomicFile, PermissionsAreKept) {
 TEST(AtomicFile, AnEntryUnderTheTemporaryNameIsNeverOpened) {
     for (const bool asLink : {false, true}) {
         SCOPED_TRACE(asLink ? "link" : "file");
+        if (asLink && !canMakeSymlinks()) continue;
         DataFolder folder;
         folder.writeBytes("semaine.pln", "old\r\n");
         folder.writeBytes("ailleurs/cible.txt", "untouched\r\n");
