@@ -58,14 +58,16 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
     }
 }
 
-NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period) {
+NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period,
+                                              const WeekBytesReader& read) {
     std::vector<NonReplacementAnalysis> fileCounts(files.size());
     NonReplacementAnalysis analysis;
     analysis.walk = walkPeriod(files, period,
                                [&](std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages) {
                                    countNonReplacements(table, columns, fileCounts[index], messages);
-                               });
+                               },
+                               read);
     for (auto& file : fileCounts) {
         for (std::size_t i = 0; i < kMotifCount; ++i) analysis.totals[i] += file.totals[i];
         analysis.total += file.total;

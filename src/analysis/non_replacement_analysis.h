@@ -49,7 +49,8 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
                           std::vector<std::string>& messages);
 
 // Throws UnreadableWeekFile when a week file cannot be read.
-NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period);
+NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period,
+                                              const WeekBytesReader& read = readWeekFileBytes);
 
 GridRows initialNonReplacementGrid();
 GridRows nonReplacementGrid(const NonReplacementAnalysis& analysis);

@@ -123,7 +123,8 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
 
 int substituteSeed(std::size_t lines) { return lines == 0 ? 0 : static_cast<int>(lines - 1); }
 
-ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed) {
+ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed,
+                                        const WeekBytesReader& read) {
     struct FileCount {
         MotifCounts counts;
         int substitutes = 0;
@@ -135,7 +136,8 @@ ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period&
                                    std::vector<std::string>&) {
                                    auto& file = fileCounts[index];
                                    file.substitutes = countReplacements(table, columns, file.counts);
-                               });
+                               },
+                               read);
     analysis.substitutes = seed;
     for (const auto& file : fileCounts) {
         for (std::size_t i = 0; i < kCategoryCount; ++i) analysis.counts.counts[i] += file.counts.counts[i];

@@ -130,7 +130,10 @@ struct FileWalk {
 
 }  // namespace
 
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile) {
+std::string readWeekFileBytes(const std::filesystem::path& file) { return readFileBytes(file, scan::kPadding); }
+
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
+                      const WeekBytesReader& read) {
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     std::vector<FileWalk> fileWalks(files.size());
     // The files are read and counted a few at a time, each on its own; what the user
@@ -138,7 +141,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     forEachIndexInParallel(files.size(), [&](std::size_t index) {
         FileWalk& fileWalk = fileWalks[index];
         try {
-            const WeekTable table(readFileBytes(files.paths[index], scan::kPadding));
+            const WeekTable table(read(files.paths[index]));
             if (const auto& problem = table.shapeProblem())
                 throw unreadableWeekError(files.paths[index], *problem, "L'analyse s'arrête là.");
             const auto place = filePlace(index, files.size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
@@ -156,6 +157,13 @@ private:
     std::vector<std::string> messagesBefore_;
 };
 
+// Where the analyses get the bytes of a collected file: the file itself, or bytes held
+// in memory (tests, fuzzing). Called on several threads at once. Bytes that come with
+// scan::kPadding bytes of spare capacity are not copied again.
+using WeekBytesReader = std::function<std::string(const std::filesystem::path& file)>;
+// Reads the file (throws FileError).
+std::string readWeekFileBytes(const std::filesystem::path& file);
+
 // Reads each collected file once and hands its table and analysed columns to
 // `perFile`, with the file's index and the list where its messages go: several files
 // are read at once, on several threads, and `perFile` must only touch what belongs to
@@ -163,6 +171,7 @@ private:
 // for the first file in that order that cannot be read.
 using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages)>;
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
+                      const WeekBytesReader& read = readWeekFileBytes);
 
 }  // namespace tandarel
