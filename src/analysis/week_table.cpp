@@ -30,7 +30,7 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)) {
     const auto fields = countFields(header);
     shapeProblem_ = weekSizeProblem(lines_.size(), fields);
     if (shapeProblem_) return;
-    static const std::string marker = ";" + std::string(kPlageHeader);
+    static const std::string marker = std::string(";").append(kPlageHeader);
     const auto markerAt = header.find(marker);
     if (markerAt == std::string_view::npos) return;  // no day columns can be told apart
     labels_ = static_cast<int>(countFields(header.substr(0, markerAt + 1))) + 1;
