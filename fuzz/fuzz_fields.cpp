@@ -7,6 +7,7 @@
 #include "core/cp1252.h"
 #include "core/fields.h"
 #include "core/text_file.h"
+#include "core/week_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

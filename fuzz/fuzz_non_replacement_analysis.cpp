@@ -108,16 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same file as the whole list of a period: the walk gives what each place gave.
-    WeekFileList files;
-    const auto& path = fuzz::writeScratch(bytes);
-    for (std::size_t i = 0; i < fileCount; ++i) {
-        files.paths.push_back(path);
-        files.shortNames.push_back(shortenedPath(path));
-    }
+    const auto files = fuzz::sameWeekFiles(fileCount);
     // A file too large to be a week stops the analysis with its reason.
     NonReplacementAnalysis analysis;
     try {
-        analysis = analyseNonReplacements(files, period);
+        analysis = analyseNonReplacements(files, period, fuzz::bytesReader(bytes));
     } catch (const FileError&) {
         FUZZ_CHECK(table.shapeProblem().has_value());
         return 0;

@@ -11,7 +11,6 @@
 
 #include "analysis/replacement_analysis.h"
 #include "core/fields.h"
-#include "core/text_file.h"
 #include "core/file_error.h"
 #include "fuzz_support.h"
 #include "week_table_check.h"
@@ -62,15 +61,13 @@ void checkGrid(const MotifCounts& counts) {
     for (const auto& row : grid) FUZZ_CHECK(row.size() == 3);
 }
 
-// The counting rule as it reads, cell by cell from the core field walk: the reference
-// the table's faster count must agree with.
-MotifCounts referenceCount(std::string_view bytes, ColumnRange columns) {
+// The counting rule as it reads, cell by cell (checkWeekTable holds the cells to the core
+// field walk): the reference the table's faster count must agree with.
+MotifCounts referenceCount(const WeekTable& table, ColumnRange columns) {
     MotifCounts counts;
-    const WeekTable table{std::string(bytes)};
-    const auto lines = splitLines(bytes);
     const auto marker = WeekTable::storedMarker();
     const int first = std::max(columns.first, 0), last = std::min(columns.last, table.dayCount() - 1);
-    for (int row = 2; row <= static_cast<int>(lines.size()) - 5; row += 2)
+    for (int row = 2; row <= table.rowCount() - 5; row += 2)
         for (int day = first; day <= last; ++day) {
             const auto cell = trimmed(table.cell(row, day));
             Category category = Category::Inconnu;
@@ -133,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto& counts = perPlace[static_cast<int>(place)];
         const auto columns = analysedColumns(table, place, startKey, endKey);
         FUZZ_CHECK(countReplacements(table, columns, counts) == blocks);
-        const auto reference = referenceCount(bytes, columns);
+        const auto reference = referenceCount(table, columns);
         FUZZ_CHECK(counts.counts == reference.counts && counts.total == reference.total);
         FUZZ_CHECK(counts.total == sum(counts));
         FUZZ_CHECK(counts.total <= static_cast<long>(motifLines) * width(columns));
@@ -143,16 +140,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same file read as the whole list of a period: the walk and the analysis agree
     // with the counting of each file on its own place.
-    WeekFileList files;
-    const auto& path = fuzz::writeScratch(bytes);
-    for (std::size_t i = 0; i < fileCount; ++i) {
-        files.paths.push_back(path);
-        files.shortNames.push_back(shortenedPath(path));
-    }
+    const auto files = fuzz::sameWeekFiles(fileCount);
     // A file too large to be a week stops the analysis with its reason.
     ReplacementAnalysis analysis;
     try {
-        analysis = analyseReplacements(files, period, {blocks + 1, blocks + 1});
+        analysis = analyseReplacements(files, period, {blocks + 1, blocks + 1}, fuzz::bytesReader(bytes));
     } catch (const FileError&) {
         FUZZ_CHECK(table.shapeProblem().has_value());
         return 0;

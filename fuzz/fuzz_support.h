@@ -1,16 +1,10 @@
 #pragma once
-// What the fuzz targets share: a broken invariant names itself before the abort, the
-// first bytes of an input become the target's small parameters, and a week file that
-// a rule reads from disk goes to one scratch file.
+// What the fuzz targets share: a broken invariant names itself before the abort, and the
+// first bytes of an input become the target's small parameters.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <string_view>
-#include <system_error>
-#include <unistd.h>
 
 #include "core/calendar.h"
 
@@ -48,30 +42,6 @@ private:
 inline void periodBounds(InputBytes& input, Date& start, Date& end) {
     start = addDays(Date{2005, 4, 25}, static_cast<std::int8_t>(input.next()));
     end = addDays(start, static_cast<long>(input.next()) - 32);
-}
-
-// The one scratch file of this process, removed at exit (never destroyed before that).
-inline const std::filesystem::path& scratchFile() {
-    static const auto* const file = [] {
-        const auto folder = std::filesystem::temp_directory_path() / ("tandarel-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-        auto* path = new std::filesystem::path(folder / "05_04_25.pln");
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(scratchFile().parent_path(), ec);
-        });
-        return path;
-    }();
-    return *file;
-}
-
-inline const std::filesystem::path& writeScratch(std::string_view bytes) {
-    const auto& file = scratchFile();
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    FUZZ_CHECK(out.good());
-    return file;
 }
 
 }  // namespace tandarel::fuzz

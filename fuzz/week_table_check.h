@@ -1,7 +1,9 @@
 #pragma once
-// The week table against the core field walk: the same lines, the same day columns and,
-// in every cell, the field the walk finds there.
+// What the analysis targets share: the week table against the core field walk (the same
+// lines, the same day columns and, in every cell, the field the walk finds there), and
+// a period's list of files read from memory.
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <string_view>
@@ -93,5 +95,27 @@ inline void checkColumns(const WeekTable& table, std::string_view startKey, std:
 }
 
 inline int width(ColumnRange range) { return range.empty() ? 0 : range.last - range.first + 1; }
+
+// One week file listed `count` times, as a period's list: the analyses read it through
+// bytesReader, never from the disk.
+inline WeekFileList sameWeekFiles(std::size_t count) {
+    const auto path = std::filesystem::path("04_05") / "05_04_25.pln";
+    WeekFileList files;
+    for (std::size_t i = 0; i < count; ++i) {
+        files.paths.push_back(path);
+        files.shortNames.push_back(shortenedPath(path));
+    }
+    return files;
+}
+
+// The bytes of every listed file; `bytes` outlives the analysis.
+inline WeekBytesReader bytesReader(std::string_view bytes) {
+    return [bytes](const std::filesystem::path&) {
+        std::string copy;
+        copy.reserve(bytes.size() + scan::kPadding);
+        copy.assign(bytes);
+        return copy;
+    };
+}
 
 }  // namespace tandarel::fuzz

@@ -9,7 +9,7 @@
 namespace tandarel {
 namespace {
 
-std::optional<std::size_t> motifOf(std::string_view letter) {
+std::optional<std::size_t> motifOf(char letter) {
     for (std::size_t i = 0; i < kMotifCount; ++i)
         if (kMotifs[i].letter == letter) return i;
     return std::nullopt;
@@ -25,12 +25,13 @@ int countValue(std::string_view digits) {
 
 void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplacementAnalysis& analysis,
                           std::vector<std::string>& messages) {
-    const int firstLine = std::max(1, table.rowCount() - 4);  // never the header of a short file
+    // Never the header of a short file.
+    const int firstLine = std::max(kFirstBlockRow, firstNonReplacementRow(table.rowCount()));
     for (int day = columns.first; day <= columns.last; ++day) {
         DayCounts counts;
         for (int row = firstLine; row < table.rowCount(); ++row) {
             const auto cell = trimmed(table.cell(row, day));
-            if (cell == "HTS") {
+            if (WeekTable::isHts(cell)) {
                 counts.hts = true;
                 continue;
             }
@@ -45,7 +46,7 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
                 messages.push_back("Je ne traite pas la donnée suivante : " + WeekTable::text(letter) +
                                    std::string(kMotifMarker) + WeekTable::text(count) + " !");
             // Only the four motifs count: the overall total stays the sum of theirs.
-            if (const auto motif = motifOf(letter)) {
+            if (const auto motif = motifOf(letter.front())) {
                 analysis.totals[*motif] += n;
                 analysis.total += n;
                 counts.counts[*motif] = n;
@@ -57,14 +58,16 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
     }
 }
 
-NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period) {
+NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period,
+                                              const WeekBytesReader& read) {
     std::vector<NonReplacementAnalysis> fileCounts(files.size());
     NonReplacementAnalysis analysis;
     analysis.walk = walkPeriod(files, period,
                                [&](std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages) {
                                    countNonReplacements(table, columns, fileCounts[index], messages);
-                               });
+                               },
+                               read);
     for (auto& file : fileCounts) {
         for (std::size_t i = 0; i < kMotifCount; ++i) analysis.totals[i] += file.totals[i];
         analysis.total += file.total;

@@ -17,14 +17,14 @@ inline constexpr std::size_t kMotifCount = 4;
 
 struct MotifInfo {
     std::string_view label;
-    std::string_view letter;
+    char letter;
     std::uint32_t colour;  // 0xBBGGRR
 };
 inline constexpr std::array<MotifInfo, kMotifCount> kMotifs = {{
-    {"Autre raison", "A", 0x00DFFF},
-    {"Convenance personnelle", "C", 0x00C0FF},
-    {"Equipe", "E", 0xBFFA7F},
-    {"Maladie", "M", 0xC0FFC0},
+    {"Autre raison", kOtherLetter, 0x00DFFF},
+    {"Convenance personnelle", kPersonalLetter, 0x00C0FF},
+    {"Equipe", kTeamLetter, 0xBFFA7F},
+    {"Maladie", kIllnessLetter, 0xC0FFC0},
 }};
 
 // One analysed day of the period day table: the quarter-days not replaced by motif
@@ -43,13 +43,14 @@ struct NonReplacementAnalysis {
     std::vector<DayCounts> days;  // the period day table, analysed days only
 };
 
-// Reads the last four lines of one file on the analysed columns into `analysis`; a
-// count that is not 1 to 3 digits is reported in `messages` and counts 0.
+// Reads the non-replacement lines of one file on the analysed columns into `analysis`;
+// a count that is not 1 to 3 digits is reported in `messages` and counts 0.
 void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplacementAnalysis& analysis,
                           std::vector<std::string>& messages);
 
 // Throws UnreadableWeekFile when a week file cannot be read.
-NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period);
+NonReplacementAnalysis analyseNonReplacements(const WeekFileList& files, const Period& period,
+                                              const WeekBytesReader& read = readWeekFileBytes);
 
 GridRows initialNonReplacementGrid();
 GridRows nonReplacementGrid(const NonReplacementAnalysis& analysis);

@@ -39,22 +39,31 @@ struct SlotTable {
     std::array<std::uint8_t, 512> slot{};
     constexpr SlotTable() {
         for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
-        slot[256 + 'M'] = static_cast<std::uint8_t>(Category::Maladie);
-        slot[256 + 'E'] = static_cast<std::uint8_t>(Category::Equipe);
-        slot[256 + 'C'] = static_cast<std::uint8_t>(Category::ConvPerso);
-        slot[256 + 'A'] = static_cast<std::uint8_t>(Category::Autre);
+        slot[256 + kIllnessLetter] = static_cast<std::uint8_t>(Category::Maladie);
+        slot[256 + kTeamLetter] = static_cast<std::uint8_t>(Category::Equipe);
+        slot[256 + kPersonalLetter] = static_cast<std::uint8_t>(Category::ConvPerso);
+        slot[256 + kOtherLetter] = static_cast<std::uint8_t>(Category::Autre);
     }
 };
 constexpr SlotTable kSlots;
 
-// "HTS" and "Indisponible" as the words a load of their bytes gives, whatever the byte order.
-const std::uint32_t kThreeBytes = [] {
-    const unsigned char bytes[4] = {0xFF, 0xFF, 0xFF, 0};
-    return scan::load<std::uint32_t>(reinterpret_cast<const char*>(bytes));
-}();
-const std::uint32_t kHts = scan::load<std::uint32_t>("HTS");
-const std::uint64_t kUnavailableHead = scan::load<std::uint64_t>("Indisponible");
-const std::uint32_t kUnavailableTail = scan::load<std::uint32_t>("ible");
+// The word a load of the first bytes of a text gives, whatever the byte order; the bytes
+// past its end read as 0.
+template <typename Word>
+Word wordOf(std::string_view text) {
+    char bytes[sizeof(Word)] = {};
+    text.copy(bytes, sizeof bytes);
+    return scan::load<Word>(bytes);
+}
+
+// "HTS" and "Indisponible" as the words a load of their stored bytes gives: "HTS" in one
+// word, its bytes kept by a mask; "Indisponible" as its first 8 bytes and its last 4.
+static_assert(kOutOfSchoolTime.size() <= 4 && kUnavailable.size() > 8 && kUnavailable.size() <= 12);
+const std::uint32_t kHtsMask = wordOf<std::uint32_t>(std::string(kOutOfSchoolTime.size(), '\xFF'));
+const std::uint32_t kHts = wordOf<std::uint32_t>(kOutOfSchoolTime);
+const std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavailable);
+constexpr std::size_t kUnavailableTailAt = kUnavailable.size() - 4;
+const std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
 
 // `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
 // so the codes are compared as whole words, and the tests are combined without a
@@ -63,13 +72,15 @@ const std::uint32_t kUnavailableTail = scan::load<std::uint32_t>("ible");
 inline std::size_t slotOf(std::string_view stored) {
     const std::size_t n = stored.size();
     const char* p = stored.data();
-    const std::size_t marked = p[1] == WeekTable::kStoredMarkerByte;
+    const std::size_t marked = p[1] == kStoredMotifMarker;
     std::size_t slot = kSlots.slot[256 * marked + static_cast<unsigned char>(p[0])];
     // Tests as numbers, combined with & and |: with && and ||, a branch each.
     auto bit = [](bool test) { return static_cast<std::size_t>(test); };
-    const std::size_t hts = bit(n == 3) & bit((scan::load<std::uint32_t>(p) & kThreeBytes) == kHts);
-    const std::size_t unavailable = bit(n == 12) & bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
-                                    bit(scan::load<std::uint32_t>(p + 8) == kUnavailableTail);
+    const std::size_t hts =
+        bit(n == kOutOfSchoolTime.size()) & bit((scan::load<std::uint32_t>(p) & kHtsMask) == kHts);
+    const std::size_t unavailable = bit(n == kUnavailable.size()) &
+                                    bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
+                                    bit(scan::load<std::uint32_t>(p + kUnavailableTailAt) == kUnavailableTail);
     // Selections by mask: written as ?:, the compiler turns them back into branches.
     auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
         chosen ^= (chosen ^ value) & (std::size_t{0} - when);
@@ -84,16 +95,16 @@ constexpr auto kUnknown = static_cast<std::size_t>(Category::Inconnu);
 }  // namespace
 
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
-    // Blocks of 8 lines from line 1 on; the last 4 lines are the non-replacements.
-    const int lastSubstituteLine = table.rowCount() - 5;
-    const int substitutes = lastSubstituteLine >= 1 ? (lastSubstituteLine - 1) / 8 + 1 : 0;
+    // A block begun counts as a substitute.
+    const int lastSubstituteLine = lastSubstituteRow(table.rowCount());
+    const int substitutes = lastSubstituteLine >= kFirstBlockRow ? blockOf(lastSubstituteLine) + 1 : 0;
     const int first = std::max(columns.first, 0);
     const int last = std::min(columns.last, table.dayCount() - 1);
     // Four tallies, the days taking them in turn: the cells of a line often fall in the
     // same category, and adding to one counter cell after cell waits on each addition.
     std::array<std::array<long, kCategoryCount + 1>, 4> tallies{};
-    // School lines are the odd ones, motif lines the even ones.
-    for (int row = 2; row <= lastSubstituteLine; row += 2)
+    // The motif lines: the second of each plage.
+    for (int row = kFirstBlockRow + 1; row <= lastSubstituteLine; row += kPlageRows)
         table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
             // Blanks around a code are rare (hand edits), and leave it unknown: only then
             // is the cell trimmed.
@@ -112,7 +123,8 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
 
 int substituteSeed(std::size_t lines) { return lines == 0 ? 0 : static_cast<int>(lines - 1); }
 
-ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed) {
+ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed,
+                                        const WeekBytesReader& read) {
     struct FileCount {
         MotifCounts counts;
         int substitutes = 0;
@@ -124,7 +136,8 @@ ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period&
                                    std::vector<std::string>&) {
                                    auto& file = fileCounts[index];
                                    file.substitutes = countReplacements(table, columns, file.counts);
-                               });
+                               },
+                               read);
     analysis.substitutes = seed;
     for (const auto& file : fileCounts) {
         for (std::size_t i = 0; i < kCategoryCount; ++i) analysis.counts.counts[i] += file.counts.counts[i];

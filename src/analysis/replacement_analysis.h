@@ -52,7 +52,8 @@ struct ReplacementAnalysis {
     SubstituteRange substitutes;
 };
 // Throws UnreadableWeekFile when a week file cannot be read.
-ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed);
+ReplacementAnalysis analyseReplacements(const WeekFileList& files, const Period& period, SubstituteRange seed,
+                                        const WeekBytesReader& read = readWeekFileBytes);
 
 // Whole percentages, rounded half to even. A sum of 99 or 101 is made 100 by the
 // largest (the first among equals); 98 and 102 stay as they are. All 0 when nothing

@@ -11,7 +11,6 @@
 #include "core/fields.h"
 #include "core/file_error.h"
 #include "core/text_file.h"
-#include "core/week_file.h"
 
 namespace tandarel {
 
@@ -29,14 +28,12 @@ WeekTable::WeekTable(std::string fileBytes) : bytes_(std::move(fileBytes)) {
     const std::string_view header = lines_.front();
     // The cells are lines x days: a damaged file must not ask for gigabytes.
     const auto fields = countFields(header);
-    if (lines_.size() > static_cast<std::size_t>(kMaxWeekRows))
-        shapeProblem_ = "il a " + std::to_string(lines_.size()) + " lignes";
-    else if (fields > static_cast<std::size_t>(kMaxWeekColumns))
-        shapeProblem_ = "sa première ligne a " + std::to_string(fields) + " champs";
+    shapeProblem_ = weekSizeProblem(lines_.size(), fields);
     if (shapeProblem_) return;
-    const auto marker = header.find(";M/AM");
-    if (marker == std::string_view::npos) return;  // no day columns can be told apart
-    labels_ = static_cast<int>(countFields(header.substr(0, marker + 1))) + 1;
+    static const std::string marker = std::string(";").append(kPlageHeader);
+    const auto markerAt = header.find(marker);
+    if (markerAt == std::string_view::npos) return;  // no day columns can be told apart
+    labels_ = static_cast<int>(countFields(header.substr(0, markerAt + 1))) + 1;
     days_ = std::max(0, static_cast<int>(fields) - labels_);
     headers_.resize(static_cast<std::size_t>(days_));
     forEachDayCell(0, 0, days_ - 1,
@@ -74,8 +71,6 @@ bool WeekTable::allHts(int day) const {
     }
     return htsDays_[static_cast<std::size_t>(day)] != 0;
 }
-
-std::string_view WeekTable::storedMarker() { return {&kStoredMarkerByte, 1}; }
 
 std::string WeekTable::text(std::string_view storedCell) { return decodeCp1252(storedCell); }
 
@@ -135,7 +130,10 @@ struct FileWalk {
 
 }  // namespace
 
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile) {
+std::string readWeekFileBytes(const std::filesystem::path& file) { return readFileBytes(file, scan::kPadding); }
+
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
+                      const WeekBytesReader& read) {
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     std::vector<FileWalk> fileWalks(files.size());
     // The files are read and counted a few at a time, each on its own; what the user
@@ -143,12 +141,9 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
     forEachIndexInParallel(files.size(), [&](std::size_t index) {
         FileWalk& fileWalk = fileWalks[index];
         try {
-            const WeekTable table(readFileBytes(files.paths[index], scan::kPadding));
+            const WeekTable table(read(files.paths[index]));
             if (const auto& problem = table.shapeProblem())
-                throw FileError("Le fichier « " + displayPath(files.paths[index]) +
-                                    " » n'est pas lisible comme une semaine : " + *problem +
-                                    ". L'analyse s'arrête là.",
-                                files.paths[index]);
+                throw unreadableWeekError(files.paths[index], *problem, "L'analyse s'arrête là.");
             const auto place = filePlace(index, files.size());
             const auto columns = analysedColumns(table, place, startKey, endKey);
             fileWalk.foreignDates = place == FilePlace::Only && columns.empty();

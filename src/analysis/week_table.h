@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
@@ -13,10 +14,18 @@
 #include "analysis/period_rules.h"
 #include "analysis/week_collection.h"
 #include "core/file_error.h"
+#include "core/week_layout.h"
 
 namespace tandarel {
 
-// The day columns of one week file (everything after the "M/AM" field of each line):
+// Whether a text is stored as it is held: ASCII, the same bytes in UTF-8 and in Windows-1252.
+constexpr bool storedAsHeld(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+// The cell texts that the analyses compare with stored bytes.
+static_assert(storedAsHeld(kOutOfSchoolTime) && storedAsHeld(kUnavailable));
+
+// The day columns of one week file (everything after the kPlageHeader field of each line):
 // row r is file line r (row 0 the header with the day dates), column c day column c.
 // The cells stay in the file's own bytes, so that a year of files is counted without
 // converting every cell; the codes are compared in their stored form (`storedMarker`)
@@ -28,8 +37,8 @@ public:
     WeekTable(const WeekTable&) = delete;
     WeekTable& operator=(const WeekTable&) = delete;
 
-    // Why the bytes cannot be a week file (too many lines or fields to hold), if they
-    // cannot; such a table has no day columns.
+    // Why the bytes cannot be a week file (weekSizeProblem: too many lines or fields to
+    // hold), if they cannot; such a table has no day columns.
     const std::optional<std::string>& shapeProblem() const { return shapeProblem_; }
 
     int rowCount() const { return static_cast<int>(lines_.size()); }
@@ -68,12 +77,9 @@ public:
     bool allHts(int day) const;
 
     // "¤" as the files store it.
-    static std::string_view storedMarker();
-    static constexpr char kStoredMarkerByte = '\xA4';
-    // A stored cell is exactly "HTS".
-    static bool isHts(std::string_view stored) {
-        return stored.size() == 3 && stored[0] == 'H' && stored[1] == 'T' && stored[2] == 'S';
-    }
+    static std::string_view storedMarker() { return {&kStoredMotifMarker, 1}; }
+    // A stored cell is exactly "HTS" (an ASCII text, stored as it is).
+    static bool isHts(std::string_view stored) { return stored == kOutOfSchoolTime; }
     // The stored bytes of a cell as text.
     static std::string text(std::string_view storedCell);
 
@@ -151,6 +157,13 @@ private:
     std::vector<std::string> messagesBefore_;
 };
 
+// Where the analyses get the bytes of a collected file: the file itself, or bytes held
+// in memory (tests, fuzzing). Called on several threads at once. Bytes that come with
+// scan::kPadding bytes of spare capacity are not copied again.
+using WeekBytesReader = std::function<std::string(const std::filesystem::path& file)>;
+// Reads the file (throws FileError).
+std::string readWeekFileBytes(const std::filesystem::path& file);
+
 // Reads each collected file once and hands its table and analysed columns to
 // `perFile`, with the file's index and the list where its messages go: several files
 // are read at once, on several threads, and `perFile` must only touch what belongs to
@@ -158,6 +171,7 @@ private:
 // for the first file in that order that cannot be read.
 using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages)>;
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
+                      const WeekBytesReader& read = readWeekFileBytes);
 
 }  // namespace tandarel

@@ -51,15 +51,6 @@ std::size_t characterLength(unsigned char lead) {
 }
 }  // namespace
 
-std::optional<MarkedCell> splitMarked(std::string_view cell) {
-    if (cell.empty()) return std::nullopt;
-    const auto first = characterLength(static_cast<unsigned char>(cell[0]));
-    if (cell.size() < first + kMotifMarker.size()) return std::nullopt;
-    if (cell.substr(first, kMotifMarker.size()) != kMotifMarker) return std::nullopt;
-    return MarkedCell{std::string(cell.substr(0, first)),
-                      std::string(cell.substr(first + kMotifMarker.size()))};
-}
-
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < utf8.size(); i += characterLength(static_cast<unsigned char>(utf8[i])))

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,17 +19,6 @@ std::vector<std::string> splitFields(std::string_view line);
 
 // The text before the first ";" (the whole line when there is none).
 std::string_view firstField(std::string_view line);
-
-// "¤" as the program holds it (UTF-8 for the byte 0xA4 of the files).
-inline constexpr std::string_view kMotifMarker = "\xC2\xA4";
-
-// A cell whose second character is "¤": its first character (the motif or count
-// letter) and the text after the marker.
-struct MarkedCell {
-    std::string letter;  // one character, UTF-8
-    std::string rest;
-};
-std::optional<MarkedCell> splitMarked(std::string_view cell);
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t characterCount(std::string_view utf8);

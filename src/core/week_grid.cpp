@@ -1,5 +1,6 @@
 #include "core/week_grid.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/fields.h"
@@ -26,10 +27,7 @@ void WeekGrid::setCell(int row, int column, std::string text) {
     cells_[static_cast<std::size_t>(row) * columns_ + column] = std::move(text);
 }
 
-int WeekGrid::substituteCount() const {
-    const int body = rows_ - 1 - kNonReplacementRows;
-    return body > 0 ? body / kRowsPerSubstitute : 0;
-}
+int WeekGrid::substituteCount() const { return std::max(0, lastSubstituteRow(rows_)) / kBlockRows; }
 
 WeekGrid parseWeekLines(const std::vector<std::string>& lines) {
     const int columns = lines.empty() ? 0 : static_cast<int>(countFields(lines.front()));
@@ -70,38 +68,35 @@ WeekGrid buildNewWeek(const std::vector<Substitute>& substitutes, const WorkingW
     }
 
     const int n = static_cast<int>(substitutes.size());
-    WeekGrid grid(WeekGrid::kRowsPerSubstitute * n + 5, WeekGrid::kFirstDayColumn + dayCount);
-    grid.setCell(0, 0, "Remplaçant / Affectation");
-    grid.setCell(0, 1, "M/AM");
+    WeekGrid grid(weekRowCount(n), kFirstDayColumn + dayCount);
+    grid.setCell(0, 0, std::string(kSubstituteHeader));
+    grid.setCell(0, 1, std::string(kPlageHeader));
     for (int i = 0; i < dayCount; ++i)
-        grid.setCell(0, WeekGrid::kFirstDayColumn + i, frenchLongDate(addDays(monday, presentDays[i])));
+        grid.setCell(0, kFirstDayColumn + i, frenchLongDate(addDays(monday, presentDays[i])));
 
-    static constexpr std::array<std::string_view, 8> kPlageLabels = {"M 1",  "Nom", "M 2",  "Nom",
-                                                                     "AM 1", "Nom", "AM 2", "Nom"};
     for (int k = 0; k < n; ++k) {
-        const int r = 1 + WeekGrid::kRowsPerSubstitute * k;
-        const auto& s = substitutes[static_cast<std::size_t>(k)];
-        grid.setCell(r, 0, s.Nom);
-        grid.setCell(r + 1, 0, s.Etablissement);
-        grid.setCell(r + 2, 0, s.Commune);
-        grid.setCell(r + 3, 0, s.Telephone);
-        for (int i = 0; i < 8; ++i) grid.setCell(r + i, 1, std::string(kPlageLabels[static_cast<std::size_t>(i)]));
+        const int r = blockFirstRow(k);
+        const auto identity = blockIdentity(substitutes[static_cast<std::size_t>(k)]);
+        for (std::size_t i = 0; i < identity.size(); ++i)
+            grid.setCell(r + static_cast<int>(i), 0, std::string(identity[i]));
+        for (std::size_t i = 0; i < kPlageLabels.size(); ++i)
+            grid.setCell(r + static_cast<int>(i), 1, std::string(kPlageLabels[i]));
         for (int i = 0; i < dayCount; ++i) {
             const int day = presentDays[i];
-            const int column = WeekGrid::kFirstDayColumn + i;
+            const int column = kFirstDayColumn + i;
             const bool morningWorked = slotListContains(slots, kSlotCodes[static_cast<std::size_t>(2 * day)]);
             const bool afternoonWorked = slotListContains(slots, kSlotCodes[static_cast<std::size_t>(2 * day + 1)]);
-            for (int j = 0; j < 4; ++j) {
-                if (!morningWorked) grid.setCell(r + j, column, "HTS");
-                if (!afternoonWorked) grid.setCell(r + 4 + j, column, "HTS");
+            for (int j = 0; j < kHalfDayRows; ++j) {
+                if (!morningWorked) grid.setCell(r + j, column, std::string(kOutOfSchoolTime));
+                if (!afternoonWorked) grid.setCell(r + kHalfDayRows + j, column, std::string(kOutOfSchoolTime));
             }
         }
     }
 
     const int section = grid.firstNonReplacementRow();
-    grid.setCell(section, 0, "Non-remplacements");
-    static constexpr std::array<std::string_view, 4> kMotifLetters = {"M", "E", "C", "A"};
-    for (int i = 0; i < 4; ++i) grid.setCell(section + i, 1, std::string(kMotifLetters[static_cast<std::size_t>(i)]));
+    grid.setCell(section, 0, std::string(kNonReplacementLabel));
+    for (int i = 0; i < kNonReplacementRows; ++i)
+        grid.setCell(section + i, 1, std::string(1, kMotifLetters[static_cast<std::size_t>(i)]));
     return grid;
 }
 

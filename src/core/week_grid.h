@@ -6,18 +6,14 @@
 
 #include "core/calendar.h"
 #include "core/reference_files.h"
+#include "core/week_layout.h"
 
 namespace tandarel {
 
 // The in-memory week: rows x columns of text cells, one file line per row and one
-// field per column. Column 0 holds the substitute / section label, column 1 the
-// plage label, columns 2... one working day each.
+// field per column, laid out as week_layout.h says.
 class WeekGrid {
 public:
-    static constexpr int kRowsPerSubstitute = 8;
-    static constexpr int kNonReplacementRows = 4;
-    static constexpr int kFirstDayColumn = 2;
-
     WeekGrid() = default;
     WeekGrid(int rows, int columns);
 
@@ -29,10 +25,9 @@ public:
     const std::string& cell(int row, int column) const;
     void setCell(int row, int column, std::string text);
 
-    // Row index of the first of the four non-replacement rows (row count - 4).
-    int firstNonReplacementRow() const { return rows_ - kNonReplacementRows; }
+    int firstNonReplacementRow() const { return tandarel::firstNonReplacementRow(rows_); }
     bool isNonReplacementRow(int row) const { return row >= firstNonReplacementRow() && row < rows_; }
-    // Number of substitute blocks the rows can hold.
+    // Number of whole substitute blocks the rows hold.
     int substituteCount() const;
 
     bool operator==(const WeekGrid&) const = default;

@@ -6,6 +6,7 @@
 #include "core/system_error_text.h"
 #include "core/text_file.h"
 #include "core/utf8_path.h"
+#include "core/week_layout.h"
 
 namespace tandarel {
 namespace {
@@ -87,11 +88,9 @@ std::string leftAloneMessage(const std::string& folderName, const std::vector<st
         if (!files.empty()) files += ", ";
         files += utf8FromPath((pathFromUtf8(folderName) / pathFromUtf8(name)).make_preferred());
     }
-    if (fileNames.size() == 1)
-        return "La semaine " + files +
-               " n'a pas été modifiée : ce fichier n'a pas de ligne « Non-remplacements ».";
-    return "Les semaines " + files +
-           " n'ont pas été modifiées : ces fichiers n'ont pas de ligne « Non-remplacements ».";
+    const auto line = "ligne « " + std::string(kNonReplacementLabel) + " ».";
+    if (fileNames.size() == 1) return "La semaine " + files + " n'a pas été modifiée : ce fichier n'a pas de " + line;
+    return "Les semaines " + files + " n'ont pas été modifiées : ces fichiers n'ont pas de " + line;
 }
 
 }  // namespace tandarel

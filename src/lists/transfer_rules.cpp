@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "core/fields.h"
+#include "core/week_layout.h"
 
 namespace tandarel {
 namespace {
-
-constexpr std::string_view kNonReplacementLabel = "Non-remplacements";
 
 std::string recordName(std::string_view line) { return parseSubstituteRecord(line).Nom; }
 
@@ -25,14 +24,12 @@ std::string withFirstField(std::string_view line, std::string_view field) {
 }
 
 void appendNewBlock(std::vector<std::string>& out, const Substitute& s, const SlotPatterns& p) {
-    out.push_back(std::string(trimmed(s.Nom)) + ";M 1;" + p.morning);
-    out.push_back(std::string(trimmed(s.Etablissement)) + ";Nom;" + p.morning);
-    out.push_back(std::string(trimmed(s.Commune)) + ";M 2;" + p.morning);
-    out.push_back(std::string(trimmed(s.Telephone)) + ";Nom;" + p.morning);
-    out.push_back(";AM 1;" + p.afternoon);
-    out.push_back(";Nom;" + p.afternoon);
-    out.push_back(";AM 2;" + p.afternoon);
-    out.push_back(";Nom;" + p.afternoon);
+    const auto identity = blockIdentity(s);
+    for (std::size_t i = 0; i < kPlageLabels.size(); ++i) {
+        const auto who = i < identity.size() ? trimmed(identity[i]) : std::string_view();
+        const auto& days = i < static_cast<std::size_t>(kHalfDayRows) ? p.morning : p.afternoon;
+        out.push_back(std::string(who) + ";" + std::string(kPlageLabels[i]) + ";" + days);
+    }
 }
 
 }  // namespace
@@ -88,8 +85,8 @@ SlotPatterns slotPatterns(std::string_view workingWeekLine) {
     for (std::size_t day = 0; day < 6; ++day) {
         const bool morning = !isBlank(field(2 * day)), afternoon = !isBlank(field(2 * day + 1));
         if (!morning && !afternoon) continue;
-        patterns.morning += morning ? ";" : "HTS;";
-        patterns.afternoon += afternoon ? ";" : "HTS;";
+        patterns.morning += std::string(morning ? "" : kOutOfSchoolTime) + ";";
+        patterns.afternoon += std::string(afternoon ? "" : kOutOfSchoolTime) + ";";
     }
     return patterns;
 }
@@ -98,29 +95,29 @@ std::optional<std::vector<std::string>> rewriteWeekLines(const std::vector<std::
                                                          const std::vector<Substitute>& newList,
                                                          const std::vector<PairingRow>& pairing,
                                                          const SlotPatterns& patterns) {
-    std::size_t section = 1;
+    auto section = static_cast<std::size_t>(kFirstBlockRow);
     while (section < oldLines.size() && firstField(oldLines[section]) != kNonReplacementLabel) ++section;
     if (section >= oldLines.size()) return std::nullopt;
 
-    constexpr std::size_t kBlock = 8;
+    constexpr auto kBlock = static_cast<std::size_t>(kBlockRows);
     std::vector<std::string> out{oldLines.front()};
     out.reserve(1 + kBlock * newList.size() + (oldLines.size() - section));
     for (const auto& substitute : newList) {
         std::optional<std::size_t> found;
         if (const auto oldName = pairedOldName(pairing, substitute.Nom)) {
             // Stored cells are trimmed: a name typed with a trailing blank still finds its block.
-            for (std::size_t start = 1; start + kBlock <= section && !found; start += kBlock)
+            for (auto start = static_cast<std::size_t>(kFirstBlockRow); start + kBlock <= section && !found;
+                 start += kBlock)
                 if (trimmed(firstField(oldLines[start])) == trimmed(*oldName)) found = start;
         }
         if (!found) {
             appendNewBlock(out, substitute, patterns);
             continue;
         }
-        const std::string_view identity[4] = {substitute.Nom, substitute.Etablissement, substitute.Commune,
-                                              substitute.Telephone};
+        const auto identity = blockIdentity(substitute);
         for (std::size_t i = 0; i < kBlock; ++i) {
             const auto& line = oldLines[*found + i];
-            out.push_back(i < 4 ? withFirstField(line, identity[i]) : line);
+            out.push_back(i < identity.size() ? withFirstField(line, identity[i]) : line);
         }
     }
     out.insert(out.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(section), oldLines.end());

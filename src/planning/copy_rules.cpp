@@ -18,11 +18,11 @@ bool extendOffersChoice(const WeekGrid& grid, int row) {
 
 bool extendToDay(WeekGrid& grid, int row, int column) {
     if (!isPlanningCell(grid, row, column) || !isBlockFirstRow(row)) return false;
-    if (row + WeekGrid::kRowsPerSubstitute > grid.firstNonReplacementRow()) return false;
+    if (row + kBlockRows > grid.firstNonReplacementRow()) return false;
     const std::string school = grid.cell(row, column);
     const std::string name = grid.cell(row + 1, column);
     if (isProtectedTrimmed(school) || isBlank(school)) return false;
-    for (int offset = 2; offset < WeekGrid::kRowsPerSubstitute; offset += 2) {
+    for (int offset = kPlageRows; offset < kBlockRows; offset += kPlageRows) {
         setUnlessProtected(grid, row + offset, column, school);
         setUnlessProtected(grid, row + offset + 1, column, name);
     }
@@ -34,7 +34,7 @@ bool extendToHalfDay(WeekGrid& grid, int row, int column) {
     // Source and target rows by the place of the row in its half-day.
     static constexpr int kFrom[4] = {0, -1, 0, -1};
     static constexpr int kTo[4] = {2, 1, -2, -3};
-    const int m = (row - 1) % 4;
+    const int m = offsetInBlock(row) % kHalfDayRows;
     const int from = row + kFrom[m];
     const int to = row + kTo[m];
     const int section = grid.firstNonReplacementRow();
@@ -47,8 +47,8 @@ bool extendToHalfDay(WeekGrid& grid, int row, int column) {
 }
 
 CopyToRight::CopyToRight(const WeekGrid& grid, int row, int column, CopySpan span) : column_(column) {
-    const int size = span == CopySpan::Day ? 8 : span == CopySpan::HalfDay ? 4 : 2;
-    firstRow_ = row - (row - 1) % size;
+    const int size = span == CopySpan::Day ? kBlockRows : span == CopySpan::HalfDay ? kHalfDayRows : kPlageRows;
+    firstRow_ = row - (row - kFirstBlockRow) % size;
     if (!isPlanningCell(grid, row, column)) return;  // nothing to copy
     for (int r = firstRow_; r < firstRow_ + size; ++r) texts_.push_back(grid.cell(r, column));
 }
@@ -64,19 +64,19 @@ bool CopyToRight::copyNext(WeekGrid& grid) {
     ++column_;
     for (std::size_t i = 0; i < texts_.size(); ++i) {
         const int row = firstRow_ + static_cast<int>(i);
-        if (texts_[i] != "HTS") setUnlessProtected(grid, row, column_, texts_[i]);
+        if (texts_[i] != kOutOfSchoolTime) setUnlessProtected(grid, row, column_, texts_[i]);
     }
     return true;
 }
 
 std::string copyStopReason(const WeekGrid& grid) {
-    return grid.columnCount() <= WeekGrid::kFirstDayColumn ? kCopyStopsNoDay : kCopyStopsShortWeek;
+    return grid.columnCount() <= kFirstDayColumn ? kCopyStopsNoDay : kCopyStopsShortWeek;
 }
 
 ClearResult clearDay(WeekGrid& grid, int row, int column) {
     if (!isPlanningCell(grid, row, column) || !isBlockFirstRow(row)) return ClearResult::Nothing;
     if (isProtectedTrimmed(grid.cell(row, column))) return ClearResult::Refused;
-    const int end = std::min(row + WeekGrid::kRowsPerSubstitute, grid.firstNonReplacementRow());
+    const int end = std::min(row + kBlockRows, grid.firstNonReplacementRow());
     for (int r = row; r < end; ++r) setUnlessProtected(grid, r, column, "");
     return ClearResult::Cleared;
 }
@@ -84,7 +84,7 @@ ClearResult clearDay(WeekGrid& grid, int row, int column) {
 ClearResult clearPlage(WeekGrid& grid, int row, int column) {
     if (!isPlanningCell(grid, row, column)) return ClearResult::Nothing;
     if (isProtectedTrimmed(grid.cell(row, column))) return ClearResult::Refused;
-    const int partner = (row - 1) % 2 == 0 ? row + 1 : row - 1;
+    const int partner = plagePartner(row);
     grid.setCell(row, column, "");
     if (isPlanningCell(grid, partner, column)) grid.setCell(partner, column, "");
     return ClearResult::Cleared;

@@ -31,7 +31,7 @@ public:
     // The next target column is past this week's last day: the copy goes on in the
     // first day column of the following week.
     bool needsNextWeek(const WeekGrid& grid) const { return column_ + 1 >= grid.columnCount(); }
-    void startNextWeek() { column_ = WeekGrid::kFirstDayColumn - 1; }
+    void startNextWeek() { column_ = kFirstDayColumn - 1; }
     // Whether the rows and the next column exist in this grid's blocks: a following week
     // built with fewer substitutes cannot take them.
     bool fits(const WeekGrid& grid) const;

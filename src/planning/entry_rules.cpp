@@ -5,11 +5,8 @@
 #include "core/fields.h"
 
 namespace tandarel {
-namespace {
-bool isOdd(int row) { return row % 2 != 0; }
-}  // namespace
 
-bool isProtected(std::string_view cell) { return cell == "HTS" || cell == "Indisponible"; }
+bool isProtected(std::string_view cell) { return cell == kOutOfSchoolTime || cell == kUnavailable; }
 bool isProtectedTrimmed(std::string_view cell) { return isProtected(trimmed(cell)); }
 
 SelectionEffect selectCell(WeekGrid& grid, int row, int column) {
@@ -17,26 +14,25 @@ SelectionEffect selectCell(WeekGrid& grid, int row, int column) {
     const bool aboveSection = row < grid.firstNonReplacementRow();
     if (isDayCell(grid, row, column)) {
         const auto text = trimmed(grid.cell(row, column));
-        if (isOdd(row) && !isProtected(text)) {
+        if (isSchoolRow(row) && !isProtected(text)) {
             effect.schoolList = SelectionEffect::SchoolList::FirstSchool;
             effect.editing = false;
         } else if (!isProtected(text) && aboveSection) {
             effect.showMotifGroup = true;
-        } else if (text == "HTS" && row > 1) {
-            const int partner = isOdd(row) ? row + 1 : row - 1;
+        } else if (text == kOutOfSchoolTime && row > 1) {
             grid.setCell(row, column, "");
-            grid.setCell(partner, column, "");
+            grid.setCell(plagePartner(row), column, "");
             effect.gridChanged = true;
         }
     } else {
         effect.editing = false;
     }
-    if (row >= grid.rowCount() - 5) effect.schoolList = SelectionEffect::SchoolList::Disabled;
+    if (row >= lastSubstituteRow(grid.rowCount())) effect.schoolList = SelectionEffect::SchoolList::Disabled;
 
     // Only day cells of a block can be extended, copied or cleared: the labels, the
     // header and the counts are never touched by those commands.
     const bool filled = isPlanningCell(grid, row, column) && !isBlank(grid.cell(row, column));
-    if (filled && (row - 1) % 4 == 0) {
+    if (filled && isHalfDayFirstRow(row)) {
         effect.enableExtend = true;
         effect.clearDayEnabled = true;
     }
@@ -47,7 +43,7 @@ SelectionEffect selectCell(WeekGrid& grid, int row, int column) {
 
 std::string withMotif(std::string_view cell, char letter) {
     const std::string mark = std::string(1, letter) + std::string(kMotifMarker);
-    if (trimmed(cell) == "HTS") return mark;
+    if (trimmed(cell) == kOutOfSchoolTime) return mark;
     if (const auto marked = splitMarked(cell)) return mark + marked->rest;
     return mark + std::string(cell);
 }
@@ -67,8 +63,8 @@ bool chooseSchool(WeekGrid& grid, int row, int column, const std::string& school
 
 bool markOutOfSchoolTime(WeekGrid& grid, int row, int column) {
     if (!isPlanningCell(grid, row, column) || row < 2) return false;
-    grid.setCell(row, column, "HTS");
-    grid.setCell(row - 1, column, "HTS");
+    grid.setCell(row, column, std::string(kOutOfSchoolTime));
+    grid.setCell(row - 1, column, std::string(kOutOfSchoolTime));
     return true;
 }
 
@@ -96,17 +92,17 @@ bool stepCount(WeekGrid& grid, int row, int column, int step) {
 
 bool toggleColumnOutOfSchoolTime(WeekGrid& grid, int column) {
     if (!isDayCell(grid, 1, column)) return false;
-    const std::string value = grid.cell(1, column) == "HTS" ? "" : "HTS";
+    const std::string value(grid.cell(1, column) == kOutOfSchoolTime ? "" : kOutOfSchoolTime);
     for (int row = 1; row < grid.rowCount(); ++row) grid.setCell(row, column, value);
     return true;
 }
 
 bool toggleUnavailableDay(WeekGrid& grid, int row, int column) {
     if (!isPlanningCell(grid, row, column) || !isBlockFirstRow(row)) return false;
-    const std::string value = grid.cell(row, column) == "Indisponible" ? "" : "Indisponible";
-    const int end = std::min(row + WeekGrid::kRowsPerSubstitute, grid.firstNonReplacementRow());
+    const std::string value(grid.cell(row, column) == kUnavailable ? "" : kUnavailable);
+    const int end = std::min(row + kBlockRows, grid.firstNonReplacementRow());
     for (int r = row; r < end; ++r)
-        if (grid.cell(r, column) != "HTS") grid.setCell(r, column, value);
+        if (grid.cell(r, column) != kOutOfSchoolTime) grid.setCell(r, column, value);
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace tandarel {
 // Row kinds of the planning grid: odd rows hold schools, even rows the replaced
 // teachers, the last four rows count the absences left without a substitute.
 inline bool isDayCell(const WeekGrid& grid, int row, int column) {
-    return column >= WeekGrid::kFirstDayColumn && column < grid.columnCount() && row > 0 && row < grid.rowCount();
+    return column >= kFirstDayColumn && column < grid.columnCount() && row > 0 && row < grid.rowCount();
 }
 // A day cell of a substitute block (above the non-replacement section).
 inline bool isPlanningCell(const WeekGrid& grid, int row, int column) {
@@ -38,9 +38,6 @@ SelectionEffect selectCell(WeekGrid& grid, int row, int column);
 // The school picked in the list goes into the selected cell of a block.
 bool chooseSchool(WeekGrid& grid, int row, int column, const std::string& school);
 
-// Motif letters of the four options and of the four non-replacement rows.
-inline constexpr std::string_view kMotifLetters = "MECA";
-
 // The cell once a motif is chosen: letter + "¤", keeping the name and replacing a
 // previous motif; an "HTS" cell loses its mark.
 std::string withMotif(std::string_view cell, char letter);
@@ -61,7 +58,6 @@ bool toggleColumnOutOfSchoolTime(WeekGrid& grid, int column);
 // Right click on the first row of a block: its day becomes "Indisponible", or is emptied
 // when it already is; "HTS" cells are left as they are.
 bool toggleUnavailableDay(WeekGrid& grid, int row, int column);
-inline bool isBlockFirstRow(int row) { return row > 0 && (row - 1) % WeekGrid::kRowsPerSubstitute == 0; }
 
 // Top-left corner of the motif group for the mouse at (x, y) of the grid: above the
 // mouse, pushed left / up when it would leave the screen.

@@ -163,7 +163,7 @@ void FrozenGrid::applyShape() {
     body_->setRowHidden(0, true);
     left_->setRowHidden(0, true);
     for (int column = 0; column < columns; ++column) {
-        const bool label = column < 2;
+        const bool label = column < kFirstDayColumn;
         body_->setColumnHidden(column, label);
         top_->setColumnHidden(column, label);
         left_->setColumnHidden(column, !label);
@@ -214,7 +214,7 @@ bool FrozenGrid::eventFilter(QObject* watched, QEvent* event) {
 
 QRect FrozenGrid::cellRect(int row, int column) const {
     const bool fixedRow = row == 0;
-    const bool fixedColumn = column < 2;
+    const bool fixedColumn = column < kFirstDayColumn;
     const QTableView* view = fixedRow ? (fixedColumn ? corner_ : top_) : (fixedColumn ? left_ : body_);
     const QRect rect = view->visualRect(model_.index(row, column));
     return QRect(view->viewport()->mapTo(this, rect.topLeft()) - contentsRect().topLeft(), rect.size());

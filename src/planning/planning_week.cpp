@@ -54,8 +54,7 @@ namespace {
 WeekGrid readOnlyView(const std::filesystem::path& file, WeekGrid fallback) {
     try {
         const auto lines = readTextLines(file);
-        if (lines.size() <= static_cast<std::size_t>(kMaxWeekRows) &&
-            (lines.empty() || countFields(lines.front()) <= static_cast<std::size_t>(kMaxWeekColumns)))
+        if (!weekSizeProblem(lines.size(), lines.empty() ? 0 : countFields(lines.front())))
             return parseWeekLines(lines);
     } catch (const FileError&) {
         // A folder under the file's name, or no right to read it: nothing to show.
@@ -87,7 +86,7 @@ void PlanningWeek::save() const {
 
 const Substitute* PlanningWeek::substituteOfRow(int row) const {
     if (row < 1) return nullptr;
-    const auto k = static_cast<std::size_t>((row - 1) / WeekGrid::kRowsPerSubstitute);
+    const auto k = static_cast<std::size_t>(blockOf(row));
     return k < substitutes_.size() ? &substitutes_[k] : nullptr;
 }
 

@@ -8,13 +8,13 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kBand = 0xEBE60E;
 
 void addRow(PrintPage& page, const WeekGrid& grid, int row, int top, bool header, int counter) {
-    const bool evenBlock = ((counter - 1) / WeekGrid::kRowsPerSubstitute) % 2 == 0;
+    const bool evenBlock = blockOf(counter) % 2 == 0;
     int left = kPrintLeft;
     for (int column = 0; column < grid.columnCount(); ++column) {
         const int width = printColumnWidth(column, grid.columnCount());
         std::uint32_t fill = kWhite;
         if (!header) {
-            const bool labels = column < WeekGrid::kFirstDayColumn;
+            const bool labels = column < kFirstDayColumn;
             fill = (labels == evenBlock) ? kBand : kWhite;
         }
         page.cells.push_back({{left, top, width, kPrintRowHeight}, fill, grid.cell(row, column)});
@@ -40,7 +40,7 @@ std::vector<PrintPage> layoutPrint(const WeekGrid& grid) {
     std::vector<PrintPage> pages(1);
     addRow(pages.back(), grid, 0, kPrintTop, true, 0);
     int counter = 0;
-    for (int row = 1; row <= grid.rowCount() - 5; ++row) {
+    for (int row = kFirstBlockRow; row <= lastSubstituteRow(grid.rowCount()); ++row) {
         if (++counter > kPrintRowsPerPage) {
             pages.emplace_back();
             addRow(pages.back(), grid, 0, kPrintTop, true, 0);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <map>
 #include <memory>
 
 #include "analysis/non_replacement_analysis.h"
@@ -110,6 +112,31 @@ TEST_F(ManyWeeks, APeriodAddsUpAsItsWeeksOneByOne) {
         EXPECT_EQ(missed.total, expectedMissed.total);
         EXPECT_EQ(missed.walk.messages, expectedMissed.walk.messages);
     }
+}
+
+// The analyses take a file's bytes from the reader they are given, once a file: here
+// copies held in memory, the files themselves gone.
+TEST_F(ManyWeeks, TheBytesComeFromTheReaderGiven) {
+    writeWeeks();
+    const auto period = weeks(0, kWeeks - 1);
+    const auto list = files(period);
+    const auto replaced = analyseReplacements(list, period, {9, 9});
+    const auto missed = analyseNonReplacements(list, period);
+    std::map<std::filesystem::path, std::string> held;
+    for (const auto& path : list.paths) held[path] = readWeekFileBytes(path);
+    for (const auto& path : list.paths) std::filesystem::remove(path);
+    std::atomic<int> reads{0};
+    const WeekBytesReader fromMemory = [&](const std::filesystem::path& path) {
+        ++reads;
+        return held.at(path);
+    };
+    const auto replacedHeld = analyseReplacements(list, period, {9, 9}, fromMemory);
+    EXPECT_EQ(replacedHeld.counts.counts, replaced.counts.counts);
+    EXPECT_EQ(replacedHeld.walk.days, replaced.walk.days);
+    const auto missedHeld = analyseNonReplacements(list, period, fromMemory);
+    EXPECT_EQ(missedHeld.days, missed.days);
+    EXPECT_EQ(missedHeld.walk.messages, missed.walk.messages);
+    EXPECT_EQ(reads, 2 * kWeeks);
 }
 
 TEST_F(ManyWeeks, TheFirstUnreadableFileInTheirOrderIsTheOneReported) {

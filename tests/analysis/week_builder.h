@@ -19,22 +19,22 @@ public:
 
     // The motif line of plage 0..3 (M 1, M 2, AM 1, AM 2) of a substitute on a day column.
     WeekBuilder& motif(int substitute, int plage, int day, std::string cell) {
-        grid_.setCell(2 + 8 * substitute + 2 * plage, WeekGrid::kFirstDayColumn + day, std::move(cell));
+        grid_.setCell(2 + 8 * substitute + 2 * plage, kFirstDayColumn + day, std::move(cell));
         return *this;
     }
     WeekBuilder& school(int substitute, int plage, int day, std::string cell) {
-        grid_.setCell(1 + 8 * substitute + 2 * plage, WeekGrid::kFirstDayColumn + day, std::move(cell));
+        grid_.setCell(1 + 8 * substitute + 2 * plage, kFirstDayColumn + day, std::move(cell));
         return *this;
     }
     // Every line below the header of a day column.
     WeekBuilder& wholeDay(int day, const std::string& cell) {
         for (int row = 1; row < grid_.rowCount(); ++row)
-            grid_.setCell(row, WeekGrid::kFirstDayColumn + day, cell);
+            grid_.setCell(row, kFirstDayColumn + day, cell);
         return *this;
     }
     // Non-replacement line 0..3 (M, E, C, A) of a day column.
     WeekBuilder& missed(int line, int day, std::string cell) {
-        grid_.setCell(grid_.firstNonReplacementRow() + line, WeekGrid::kFirstDayColumn + day, std::move(cell));
+        grid_.setCell(grid_.firstNonReplacementRow() + line, kFirstDayColumn + day, std::move(cell));
         return *this;
     }
     std::vector<std::string> lines() const { return formatWeekLines(grid_); }

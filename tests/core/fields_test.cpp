@@ -37,24 +37,6 @@ TEST(Fields, TrimRemovesBlanksAndControls) {
     EXPECT_TRUE(isBlank(" \t "));
 }
 
-TEST(Fields, MarkedCells) {
-    struct Case {
-        const char* cell;
-        bool marked;
-        const char* letter;
-        const char* rest;
-    };
-    for (const Case& c : {Case{"M¤DUPONT", true, "M", "DUPONT"}, Case{"E¤", true, "E", ""},
-                          Case{"A¤999", true, "A", "999"}, Case{"Mx", false, "", ""}, Case{"¤M", false, "", ""},
-                          Case{"", false, "", ""}, Case{"é¤x", true, "é", "x"}}) {
-        const auto m = splitMarked(c.cell);
-        ASSERT_EQ(m.has_value(), c.marked) << c.cell;
-        if (!m) continue;
-        EXPECT_EQ(m->letter, c.letter);
-        EXPECT_EQ(m->rest, c.rest);
-    }
-}
-
 TEST(Fields, CharactersCountCodePoints) {
     EXPECT_EQ(characterCount("é¤a"), 3u);
     EXPECT_EQ(characters("M¤Rémi", 2), "Rémi");

@@ -61,13 +61,13 @@ WeekGrid generatedWeek(const std::vector<Substitute>& substitutes, const std::ve
     Random random(seed ^ static_cast<std::uint32_t>(daysSinceEpoch(monday)));
     auto grid = buildNewWeek(substitutes, slots, monday);
     const bool holiday = random.chance(15);
-    for (int column = WeekGrid::kFirstDayColumn; column < grid.columnCount(); ++column) {
+    for (int column = kFirstDayColumn; column < grid.columnCount(); ++column) {
         if (holiday || random.chance(2)) {  // holidays and bank holidays
             for (int row = 1; row < grid.rowCount(); ++row) grid.setCell(row, column, "HTS");
             continue;
         }
         for (int k = 0; k < grid.substituteCount(); ++k) {
-            const int block = 1 + WeekGrid::kRowsPerSubstitute * k;
+            const int block = 1 + kBlockRows * k;
             if (random.chance(3)) {
                 for (int row = block; row < block + 8; ++row)
                     if (grid.cell(row, column) != "HTS") grid.setCell(row, column, "Indisponible");

@@ -35,7 +35,7 @@ WeekGrid weekVersion(const WeekGrid& base, long version) {
     WeekGrid grid = base;
     grid.setCell(2, 2, kVersionPrefix + std::to_string(version));
     for (int block = 1; block < grid.substituteCount(); ++block)
-        grid.setCell(1 + WeekGrid::kRowsPerSubstitute * block + 1, 2 + static_cast<int>(version % 5),
+        grid.setCell(1 + kBlockRows * block + 1, 2 + static_cast<int>(version % 5),
                      "E¤" + std::to_string(version));
     grid.setCell(3, 3, std::string(static_cast<std::size_t>(version % 300), 'x'));
     return grid;

@@ -133,7 +133,7 @@ std::string soundWorkingWeek() { return cp1252Lines({"LUM;LUAM;MAM;MAAM;MEM;;JEM
 
 std::string soundWeekOf(int year, int month, int day) {
     auto grid = buildNewWeek(parseSubstitutes(linesOf(soundSubstitutes())), kSlots, Date{year, month, day});
-    const int first = WeekGrid::kFirstDayColumn;
+    const int first = kFirstDayColumn;
     grid.setCell(1, first, "Vernelle - Elém Les Tilleuls");
     grid.setCell(2, first, "M¤DURAND");
     grid.setCell(3, first + 1, "St Aubrin - Mat J. Perlinot");
