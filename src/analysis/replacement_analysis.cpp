@@ -81,7 +81,22 @@ inline std::size_t slotOf(std::string_view stored) {
 
 constexpr auto kUnknown = static_cast<std::size_t>(Category::Inconnu);
 
+// Blanks around a code are rare (hand edits), and leave it unknown: only then is the
+// cell trimmed.
+inline std::size_t countedSlot(std::string_view cell) {
+    std::size_t slot = slotOf(cell);
+    if (slot == kUnknown) [[unlikely]]
+        slot = slotOf(trimmed(cell));
+    return slot;
+}
+
 }  // namespace
+
+std::size_t motifSlot(std::string_view stored) {
+    const std::size_t slot = countedSlot(stored);
+    if (slot != kSkipped) return slot;
+    return WeekTable::isHts(trimmed(stored)) ? kHtsSlot : kUnavailableSlot;
+}
 
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     // Blocks of 8 lines from line 1 on; the last 4 lines are the non-replacements.
@@ -95,12 +110,7 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
     // School lines are the odd ones, motif lines the even ones.
     for (int row = 2; row <= lastSubstituteLine; row += 2)
         table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
-            // Blanks around a code are rare (hand edits), and leave it unknown: only then
-            // is the cell trimmed.
-            std::size_t slot = slotOf(cell);
-            if (slot == kUnknown) [[unlikely]]
-                slot = slotOf(trimmed(cell));
-            ++tallies[static_cast<std::size_t>(day) % 4][slot];
+            ++tallies[static_cast<std::size_t>(day) % 4][countedSlot(cell)];
         });
     for (const auto& tally : tallies)
         for (std::size_t i = 0; i < kCategoryCount; ++i) {

@@ -35,6 +35,15 @@ struct MotifCounts {
     long operator[](Category c) const { return counts[static_cast<std::size_t>(c)]; }
 };
 
+// Where a motif line counts: the index of its Category, or one of these two slots,
+// which no category counts.
+inline constexpr std::size_t kHtsSlot = kCategoryCount;
+inline constexpr std::size_t kUnavailableSlot = kCategoryCount + 1;  // "Indisponible"
+inline constexpr std::size_t kMotifSlotCount = kCategoryCount + 2;
+// The slot of a motif line's cell, as countReplacements counts it (blanks around a code
+// trimmed). `stored` is a WeekTable cell: the bytes after it can be read.
+std::size_t motifSlot(std::string_view stored);
+
 // Counts the motif lines of one file's substitute blocks on the analysed columns;
 // returns the file's number of substitute blocks.
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts);

@@ -62,6 +62,11 @@ public:
         fields.skip(labels_ + first);
         for (int day = first; day <= last; ++day) take(day, fields.next());
     }
+    // The stored bytes of a line's first field (the name on a block's first line).
+    std::string_view lineLabel(int row) const {
+        if (row < 0 || row >= rowCount()) return {};
+        return lineFields(row).next();
+    }
     // The date of a day column, as text ("lundi 25 avril 2005").
     const std::string& header(int day) const;
     // Every line below the header holds exactly "HTS" in that column.
