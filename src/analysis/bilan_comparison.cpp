@@ -43,7 +43,7 @@ YearCounts countYear(const WeekFileList& files, const Period& period) {
                                NonReplacementAnalysis nonReplacements;
                                countNonReplacements(table, columns, nonReplacements, messages);
                                missed[index] = nonReplacements.total;
-                           });
+                           }, WalkDays::Skipped);
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t c = 0; c < kCategoryCount; ++c) year.replacements.counts[c] += replacements[i].counts[c];
         year.missed += missed[i];

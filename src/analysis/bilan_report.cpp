@@ -86,49 +86,65 @@ BilanReport emptyReport(BilanKind kind, const Period& period, const WeekFileList
     return report;
 }
 
+// The slots of the motif lines of one day column each, a line at a time.
+using LineSlots = std::array<std::uint8_t, kMaxWeekColumns>;
+
 // The rows of the substitutes, schools or teachers met in one file's retained days.
 RowTally substituteTally(const WeekTable& table, ColumnRange columns) {
-    RowTally tally;
-    if (columns.empty()) return tally;
+    if (columns.empty()) return {};
     const Blocks blocks(table);
+    RowTally tally(static_cast<std::size_t>(blocks.count()));
+    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block) {
+        // Four tallies, the days taking them in turn, as in the replacement analysis: a
+        // line's cells often fall in one slot, and each addition would wait on the last.
+        std::array<SlotCounts, 4> tallies{};
+        for (int placement = 0; placement < blocks.placements(block); ++placement) {
+            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
+            for (int day = columns.first; day <= columns.last; ++day)
+                ++tallies[static_cast<std::size_t>(day) % 4][slots[static_cast<std::size_t>(day)]];
+        }
         auto& counts = tally.counts(tally.row(bilan::substituteKey(table, block)));
-        for (int placement = 0; placement < blocks.placements(block); ++placement)
-            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
-                                 [&](int, std::string_view cell) { ++counts[motifSlot(cell)]; });
+        for (const auto& part : tallies)
+            for (std::size_t slot = 0; slot < kMotifSlotCount; ++slot) counts[slot] += part[slot];
     }
     return tally;
 }
 
+// Room for the schools or teachers of a week: a few dozen.
+constexpr std::size_t kNamesOfAWeek = 64;
+
 RowTally schoolTally(const WeekTable& table, ColumnRange columns) {
-    RowTally tally;
+    RowTally tally(kNamesOfAWeek);
     const Blocks blocks(table);
-    std::array<std::string_view, kMaxWeekColumns> schools{};
+    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block)
         for (int placement = 0; placement < blocks.placements(block); ++placement) {
+            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
             table.forEachDayCell(Blocks::schoolRow(block, placement), columns.first, columns.last,
-                                 [&](int day, std::string_view cell) { schools[static_cast<std::size_t>(day)] = cell; });
-            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
-                                 [&](int day, std::string_view cell) {
-                                     const auto slot = motifSlot(cell);
-                                     if (const auto key = bilan::schoolKey(schools[static_cast<std::size_t>(day)], slot))
-                                         ++tally.counts(tally.row(*key))[slot];
+                                 [&](int day, std::string_view school) {
+                                     const auto slot = slots[static_cast<std::size_t>(day)];
+                                     const auto key = bilan::schoolKey(school, slot);
+                                     if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slot];
                                  });
         }
     return tally;
 }
 
 RowTally teacherTally(const WeekTable& table, ColumnRange columns) {
-    RowTally tally;
+    RowTally tally(kNamesOfAWeek);
     const Blocks blocks(table);
+    LineSlots slots{};
+    std::array<std::string_view, kMaxWeekColumns> cells{};
     for (int block = 0; block < blocks.count(); ++block)
-        for (int placement = 0; placement < blocks.placements(block); ++placement)
-            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
-                                 [&](int, std::string_view cell) {
-                                     const auto slot = motifSlot(cell);
-                                     if (const auto key = bilan::teacherKey(cell, slot))
-                                         ++tally.counts(tally.row(*key))[slot];
-                                 });
+        for (int placement = 0; placement < blocks.placements(block); ++placement) {
+            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots, cells);
+            for (int day = columns.first; day <= columns.last; ++day) {
+                const auto d = static_cast<std::size_t>(day);
+                const auto key = bilan::teacherKey(cells[d], slots[d]);
+                if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slots[d]];
+            }
+        }
     return tally;
 }
 
@@ -142,7 +158,7 @@ BilanReport tallyReport(BilanKind kind, const WeekFileList& files, const Period&
                                    case BilanKind::Schools: fileTallies[index] = schoolTally(table, columns); break;
                                    default: fileTallies[index] = teacherTally(table, columns); break;
                                }
-                           });
+                           }, WalkDays::Skipped);
     RowTally all;
     for (const auto& tally : fileTallies) all.add(tally);
     auto report = emptyReport(kind, period, files, std::move(walk));
@@ -155,7 +171,7 @@ BilanReport tallyReport(BilanKind kind, const WeekFileList& files, const Period&
                 if (column.slots & (1u << slot)) sum += all.counts(r)[slot];
             values.push_back(sum);
         }
-        report.rows.push_back(makeBilanRow(all.key(r), WeekTable::text(all.key(r)), std::move(values)));
+        report.rows.push_back(makeBilanRow(std::string(all.key(r)), WeekTable::text(all.key(r)), std::move(values)));
     }
     std::sort(report.rows.begin(), report.rows.end(),
               [](const BilanRow& a, const BilanRow& b) { return a.key < b.key; });
@@ -179,12 +195,13 @@ std::vector<BilanRow> alertRows(const WeekTable& table, ColumnRange columns, std
     countNonReplacements(table, columns, missed, messages);
     std::array<long, kMaxWeekColumns> free{};
     const Blocks blocks(table);
+    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block)
-        for (int placement = 0; placement < blocks.placements(block); ++placement)
-            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
-                                 [&](int day, std::string_view cell) {
-                                     free[static_cast<std::size_t>(day)] += motifSlot(cell) == kFree;
-                                 });
+        for (int placement = 0; placement < blocks.placements(block); ++placement) {
+            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
+            for (int day = columns.first; day <= columns.last; ++day)
+                free[static_cast<std::size_t>(day)] += slots[static_cast<std::size_t>(day)] == kFree;
+        }
     for (int day = columns.first; day <= columns.last; ++day) {
         const long n = missed.days[static_cast<std::size_t>(day - columns.first)].total;
         const long m = free[static_cast<std::size_t>(day)];
@@ -199,7 +216,7 @@ BilanReport alertReport(const WeekFileList& files, const Period& period) {
                            [&](std::size_t index, const WeekTable& table, ColumnRange columns,
                                std::vector<std::string>& messages) {
                                fileRows[index] = alertRows(table, columns, messages);
-                           });
+                           }, WalkDays::Skipped);
     auto report = emptyReport(BilanKind::Alerts, period, files, std::move(walk));
     // The files and their days are in date order already.
     for (auto& rows : fileRows) std::move(rows.begin(), rows.end(), std::back_inserter(report.rows));
@@ -280,7 +297,7 @@ std::vector<BilanDetail> bilanDetails(BilanKind kind, std::string_view rowKey, c
                 }
             }
         }
-    });
+    }, WalkDays::Skipped);
     std::vector<BilanDetail> details;
     for (auto& file : fileDetails) std::move(file.begin(), file.end(), std::back_inserter(details));
     return details;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_table.h"
+#include "core/fields.h"
 #include "core/week_grid.h"
 
 // What the bilans read of a week table: its substitute blocks, their placements (a
@@ -42,17 +42,39 @@ inline constexpr std::string_view kNoTeacherName = "(nom non saisi)";
 // The name of a block (the first field of its first line).
 std::string_view substituteKey(const WeekTable& table, int block);
 
-// A school line holding a school (neither blank, "HTS" nor "Indisponible") counts in its
-// school's row; a motif code under a blank school line in "(école non saisie)". The
-// column is the motif line's slot (motifSlot).
-std::optional<std::string_view> schoolKey(std::string_view storedSchool, std::size_t motifLineSlot);
-// Whether a school line names a school, by the vocabulary its cells share with a motif line's.
-bool holdsSchool(std::size_t schoolLineSlot);
-
-// A motif line "X¤name" with X one of M, E, C, A: the name, trimmed.
-std::optional<std::string_view> teacherKey(std::string_view storedMotif, std::size_t motifLineSlot);
+// A cell without its blanks. The planning window writes every cell trimmed: only a hand
+// edit leaves blanks, and only then is the cell searched for them.
+inline std::string_view trimmedCell(std::string_view cell) {
+    if (cell.empty() ||
+        (static_cast<unsigned char>(cell.front()) > 0x20 && static_cast<unsigned char>(cell.back()) > 0x20))
+        [[likely]]
+        return cell;
+    return trimmed(cell);
+}
 
 // Whether a slot is one of the four motif codes M, E, C, A.
 inline bool isMotifCode(std::size_t slot) { return slot <= static_cast<std::size_t>(Category::Autre); }
+
+// The key of a placement that counts in no row: no text of a cell, once trimmed, is empty.
+inline constexpr std::string_view kNoRow = "";
+
+// A school line holding a school (neither blank, "HTS" nor "Indisponible") counts in its
+// school's row; a motif code under a blank school line in "(école non saisie)". The
+// column is the motif line's slot (motifSlot). (Inline, as the next one: every cell of
+// a year is asked for its row.)
+inline std::string_view schoolKey(std::string_view storedSchool, std::size_t motifLineSlot) {
+    const auto school = trimmedCell(storedSchool);
+    if (school.empty()) return isMotifCode(motifLineSlot) ? kNoSchool : kNoRow;
+    if (WeekTable::isHts(school) || WeekTable::isUnavailable(school)) return kNoRow;
+    return school;
+}
+
+// A motif line "X¤name" with X one of M, E, C, A: the name, trimmed.
+inline std::string_view teacherKey(std::string_view storedMotif, std::size_t motifLineSlot) {
+    if (!isMotifCode(motifLineSlot)) return kNoRow;
+    // The code is one letter and the stored marker, one byte each.
+    const auto name = trimmedCell(trimmedCell(storedMotif).substr(2));
+    return name.empty() ? kNoTeacherName : name;
+}
 
 }  // namespace tandarel::bilan

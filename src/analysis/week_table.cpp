@@ -135,7 +135,7 @@ struct FileWalk {
 
 }  // namespace
 
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile) {
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile, WalkDays days) {
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     std::vector<FileWalk> fileWalks(files.size());
     // The files are read and counted a few at a time, each on its own; what the user
@@ -152,7 +152,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
             const auto place = filePlace(index, files.size());
             const auto columns = analysedColumns(table, place, startKey, endKey);
             fileWalk.foreignDates = place == FilePlace::Only && columns.empty();
-            for (int day = columns.first; day <= columns.last; ++day)
+            for (int day = columns.first; day <= columns.last && days == WalkDays::Listed; ++day)
                 fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour : fileColour(index)});
             perFile(index, table, columns, fileWalk.messages);
             return true;

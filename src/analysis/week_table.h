@@ -79,6 +79,8 @@ public:
     static bool isHts(std::string_view stored) {
         return stored.size() == 3 && stored[0] == 'H' && stored[1] == 'T' && stored[2] == 'S';
     }
+    // A stored cell is exactly "Indisponible".
+    static bool isUnavailable(std::string_view stored) { return stored == "Indisponible"; }
     // The stored bytes of a cell as text.
     static std::string text(std::string_view storedCell);
 
@@ -163,6 +165,11 @@ private:
 // for the first file in that order that cannot be read.
 using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages)>;
-PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile);
+// The bilans show neither the days list nor the retained range: `WalkDays::Skipped` spares
+// finding the days all "HTS" (a read through every line of a holiday week), and the
+// range is then the period's.
+enum class WalkDays { Listed, Skipped };
+PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
+                      WalkDays days = WalkDays::Listed);
 
 }  // namespace tandarel
