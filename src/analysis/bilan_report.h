@@ -74,10 +74,11 @@ struct BilanDetail {
     bool operator==(const BilanDetail&) const = default;
 };
 
-// The placements behind a row of runBilan(kind, files, period), in date order: those
-// the row counted, and, for a substitute or a school, the "Indisponible" ones it met;
-// for a day of the alerts, the empty motif lines (the substitutes who were free). None
-// for the comparison. Throws UnreadableWeekFile.
+// The placements behind a row of runBilan(kind, files, period), in date order: every
+// placement the row stands for but those whose motif line is "HTS" (a school's
+// "Indisponible" ones are listed, though they count nothing); for a day of the alerts,
+// its empty motif lines (the substitutes who were free). None for the comparison.
+// Throws UnreadableWeekFile.
 std::vector<BilanDetail> bilanDetails(BilanKind kind, std::string_view rowKey, const WeekFileList& files,
                                       const Period& period);
 
