@@ -16,35 +16,6 @@ namespace {
 constexpr std::string_view kBilanWord = "bilan";
 constexpr std::string_view kCsvFlag = "--csv";
 
-// The comparison's kind of period: "annee", "trimestre T [JJ/MM]" or "mois M".
-PeriodKind kindFromArguments(const std::vector<std::string>& a) {
-    if (a.empty()) throw ReportUsageError{"type de plage manquant (annee, trimestre ou mois)"};
-    const auto& mode = a[0];
-    auto expect = [&](std::size_t low, std::size_t high) {
-        if (a.size() < low || a.size() > high)
-            throw ReportUsageError{"nombre d'arguments incorrect pour « comparaison " + mode + " »"};
-    };
-    PeriodKind kind;
-    if (mode == "annee") {
-        expect(1, 1);
-    } else if (mode == "trimestre") {
-        expect(2, 3);
-        kind.mode = PeriodMode::Trimester;
-        kind.trimester = a[1];
-        if (a.size() == 3) {
-            if (trimmed(a[1]) == "1") throw ReportUsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
-            kind.boundary = a[2];
-        }
-    } else if (mode == "mois") {
-        expect(2, 2);
-        kind.mode = PeriodMode::Month;
-        kind.month = a[1];
-    } else {
-        throw ReportUsageError{"type de plage inconnu « " + mode + " » (annee, trimestre ou mois)"};
-    }
-    return kind;
-}
-
 void printCsv(std::ostream& out, const BilanReport& report) {
     out << kCsvByteOrderMark << csvLine(report.headers);
     for (const auto& row : report.rows) out << csvLine(bilanCells(row));
@@ -96,7 +67,7 @@ int runBilanTool(const std::vector<std::string>& all, const std::filesystem::pat
         throw ReportUsageError{"bilan inconnu « " + arguments[1] +
                                " » (remplacants, ecoles, enseignants, alertes ou comparaison)"};
     if (*kind == BilanKind::Comparison) {
-        const auto periodKind = kindFromArguments({arguments.begin() + 2, arguments.end()});
+        const auto periodKind = periodKindFromArguments({arguments.begin() + 2, arguments.end()}, 0);
         const auto comparison = compareSchoolYears(dataFolder, periodKind, today);
         if (!comparison.refusal.empty()) {
             printMessages(err, comparison.refusal);

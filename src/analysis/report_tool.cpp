@@ -116,43 +116,46 @@ std::string padded(std::string_view text, std::size_t width, bool right) {
 
 }  // namespace
 
+PeriodKind periodKindFromArguments(const std::vector<std::string>& a, std::size_t yearWords) {
+    if (a.empty()) throw ReportUsageError{"arguments manquants"};
+    const auto& mode = a[0];
+    const std::size_t at = 1 + yearWords;  // the first entry after the school year
+    auto expect = [&](std::size_t low, std::size_t high) {
+        if (a.size() < at + low || a.size() > at + high)
+            throw ReportUsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
+    };
+    PeriodKind kind;
+    if (mode == "annee") {
+        expect(0, 0);
+    } else if (mode == "trimestre") {
+        expect(1, 2);
+        kind.mode = PeriodMode::Trimester;
+        kind.trimester = a[at];
+        if (a.size() == at + 2) {
+            if (trimmed(kind.trimester) == "1") throw ReportUsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
+            kind.boundary = a[at + 1];
+        }
+    } else if (mode == "mois") {
+        expect(1, 1);
+        kind.mode = PeriodMode::Month;
+        kind.month = a[at];
+    } else {
+        throw ReportUsageError{"type de plage inconnu « " + mode + " » " +
+                               (yearWords ? "(annee, trimestre, mois ou plage)" : "(annee, trimestre ou mois)")};
+    }
+    return kind;
+}
+
 PeriodStep periodFromArguments(const std::vector<std::string>& arguments, std::size_t first, const Date& today,
                                FuturePeriods rule) {
     // The mode's word, then its entries.
     const std::vector<std::string> a(arguments.begin() + static_cast<std::ptrdiff_t>(std::min(first, arguments.size())),
                                      arguments.end());
-    if (a.empty()) throw ReportUsageError{"arguments manquants"};
-    const auto& mode = a[0];
-    auto expect = [&](std::size_t low, std::size_t high) {
-        if (a.size() < low || a.size() > high)
-            throw ReportUsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
-    };
-    PeriodKind kind;
-    if (mode == "annee") {
-        expect(2, 2);
-        return periodOfKind(kind, a[1], today, rule);
-    }
-    if (mode == "trimestre") {
-        expect(3, 4);
-        kind.mode = PeriodMode::Trimester;
-        kind.trimester = a[2];
-        if (a.size() == 4) kind.boundary = a[3];
-        auto step = periodOfKind(kind, a[1], today, rule);
-        if (a.size() == 4 && step.period && trimmed(a[2]) == "1")
-            throw ReportUsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
-        return step;
-    }
-    if (mode == "mois") {
-        expect(3, 3);
-        kind.mode = PeriodMode::Month;
-        kind.month = a[2];
-        return periodOfKind(kind, a[1], today, rule);
-    }
-    if (mode == "plage") {
-        expect(3, 3);
+    if (!a.empty() && a[0] == "plage") {
+        if (a.size() != 3) throw ReportUsageError{"nombre d'arguments incorrect pour « plage »"};
         return validateDateRange(a[1], a[2], today, rule);
     }
-    throw ReportUsageError{"type de plage inconnu « " + mode + " » (annee, trimestre, mois ou plage)"};
+    return periodOfKind(periodKindFromArguments(a, 1), a[1], today, rule);
 }
 
 void printGrid(std::ostream& out, const GridRows& rows) {

@@ -30,6 +30,9 @@ std::string reportHelp();
 struct ReportUsageError {
     std::string reason;
 };
+// The kind of period of "annee", "trimestre T [JJ/MM]" or "mois M", whose mode word is
+// arguments[0], followed by `yearWords` words (1: the school year "AA/AA", 0: none).
+PeriodKind periodKindFromArguments(const std::vector<std::string>& arguments, std::size_t yearWords);
 // The period of "annee AA/AA | trimestre AA/AA T [JJ/MM] | mois AA/AA M |
 // plage JJ/MM/AA JJ/MM/AA", whose mode word is arguments[first], through the dialogue's checks.
 PeriodStep periodFromArguments(const std::vector<std::string>& arguments, std::size_t first, const Date& today,

@@ -51,6 +51,24 @@ std::string withField(const std::string& line, std::size_t field, const std::str
     return joined;
 }
 
+// The bilan of a one-Monday week of one substitute, some of whose fields (line, text)
+// are as a text editor may leave them.
+BilanReport mondayBilan(BilanKind kind, const std::vector<std::pair<std::size_t, std::string>>& fields) {
+    DataFolder folder;
+    auto lines = WeekBuilder(kMonday, 1, kMondayOnly).lines();
+    for (const auto& [line, text] : fields) lines[line] = withField(lines[line], 2, text);
+    folder.writeLines("04_05/05_04_25.pln", lines);
+    return bilan(kind, folder, kMonday, kMonday).report;
+}
+
+// No row, or one row counting a quarter-day in `column` (none when -1) and in the total (last).
+Rows oneRow(const char* row, int column, std::size_t columns) {
+    if (!row) return {};
+    Values values(columns, 0);
+    if (column >= 0) values[static_cast<std::size_t>(column)] = values.back() = 1;
+    return {{row, values}};
+}
+
 TEST(BilanSubstitutes, OneRowPerTrimmedNameInTheProgramsTextOrder) {
     DataFolder folder;
     // Week 1: "DUPONT" and " Zoé " (blanks left by a hand edit).
@@ -108,19 +126,9 @@ TEST(BilanSchools, EachSchoolLineWithTheMotifLineUnderIt) {
         {"HTS", "M¤x", nullptr, -1},                 {"Indisponible", "M¤x", nullptr, -1},
     };
     for (const auto& c : cases) {
-        DataFolder folder;
-        auto lines = WeekBuilder(kMonday, 1, kMondayOnly).lines();
-        lines[3] = withField(lines[3], 2, c.school);  // M 2 and the motif line under it
-        lines[4] = withField(lines[4], 2, c.motif);
-        folder.writeLines("04_05/05_04_25.pln", lines);
-        const auto report = bilan(BilanKind::Schools, folder, kMonday, kMonday).report;
-        Rows expected;
-        if (c.row) {
-            Values values(7, 0);
-            if (c.column >= 0) values[static_cast<std::size_t>(c.column)] = values[6] = 1;
-            expected.emplace_back(c.row, values);
-        }
-        EXPECT_EQ(rowsOf(report), expected) << c.school << " / " << c.motif;
+        // M 2 and the motif line under it.
+        const auto report = mondayBilan(BilanKind::Schools, {{3, c.school}, {4, c.motif}});
+        EXPECT_EQ(rowsOf(report), oneRow(c.row, c.column, 7)) << c.school << " / " << c.motif;
     }
 }
 
@@ -135,20 +143,8 @@ TEST(BilanTeachers, MotifCodesAndTheTrimmedNameAfterTheMarker) {
         {"C¤  ", "(nom non saisi)", 2}, {"Z¤Dupont", nullptr, 0}, {"MDupont", nullptr, 0},
         {"Indisponible", nullptr, 0}, {"", nullptr, 0},
     };
-    for (const auto& c : cases) {
-        DataFolder folder;
-        auto lines = WeekBuilder(kMonday, 1, kMondayOnly).lines();
-        lines[6] = withField(lines[6], 2, c.motif);
-        folder.writeLines("04_05/05_04_25.pln", lines);
-        const auto report = bilan(BilanKind::Teachers, folder, kMonday, kMonday).report;
-        Rows expected;
-        if (c.row) {
-            Values values(5, 0);
-            values[static_cast<std::size_t>(c.column)] = values[4] = 1;
-            expected.emplace_back(c.row, values);
-        }
-        EXPECT_EQ(rowsOf(report), expected) << c.motif;
-    }
+    for (const auto& c : cases)  // line 6: the motif line of AM 1
+        EXPECT_EQ(rowsOf(mondayBilan(BilanKind::Teachers, {{6, c.motif}})), oneRow(c.row, c.column, 5)) << c.motif;
 }
 
 TEST(BilanTeachers, OneRowPerNameWhateverTheMotif) {
