@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "analysis/bilan_comparison.h"
+#include "analysis/bilan_report.h"
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_collection.h"
@@ -79,6 +81,20 @@ void BM_NonReplacementRatio(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_NonReplacementRatio)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// Every bilan, the second argument its kind (remplacants, ecoles, enseignants, alertes,
+// comparaison). The comparison collects each school year's files itself: the
+// collection of the whole period made by ratioToFloor is counted in its time too.
+void BM_BilanRatio(benchmark::State& state) {
+    const auto kind = static_cast<BilanKind>(state.range(1));
+    const auto& folder = bench::schoolYears(static_cast<int>(state.range(0))).path;
+    state.SetLabel(std::string(bilanWord(kind)));
+    ratioToFloor(state, [&](const WeekFileList& files, const Period& period) {
+        if (kind == BilanKind::Comparison) return compareSchoolYears(folder, PeriodKind{}, Date{2030, 1, 1}).report;
+        return runBilan(kind, files, period);
+    });
+}
+BENCHMARK(BM_BilanRatio)->ArgsProduct({{10}, {0, 1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
 
 void BM_CollectOnly(benchmark::State& state) {
     const auto& data = bench::schoolYears(1);

@@ -82,8 +82,31 @@ PeriodStep accepted(PeriodMode mode, const Bound& start, const Bound& end) {
     return step;
 }
 
-// The checks of one date of a custom range; the message on refusal.
-std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, std::string_view which) {
+// The bilans' rule once the period is known: `afterToday` when it starts after today,
+// its end brought back to today when only that end is after it.
+PeriodStep limitedToToday(PeriodStep step, const Date& today, PeriodStep afterToday) {
+    if (!step.period) return step;
+    if (step.period->start > today) {
+        afterToday.startsAfterToday = true;
+        return afterToday;
+    }
+    if (step.period->end > today) {
+        step.period->end = today;
+        step.period->endText = frenchShortDate(today);
+        step.cutAtToday = true;
+    }
+    return step;
+}
+
+PeriodStep limitedToToday(PeriodStep step, const Date& today, FuturePeriods rule) {
+    if (rule == FuturePeriods::Refused) return step;
+    return limitedToToday(std::move(step), today, schoolYearRefusal(kYearInFuture));
+}
+
+// The checks of one date of a custom range; the message on refusal. A date after today
+// is refused unless `future` says that it is taken (the end of a bilan's range).
+std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, std::string_view which,
+                                       bool future = false) {
     const auto text = trimmed(raw);
     if (characterCount(text) != 8) return "Date incorrecte... Format de la date : jj/mm/aa";
     if (!hasShape(text, "dd/dd/dd"))
@@ -92,7 +115,7 @@ std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, 
     if (month < 1 || month > 12) return "Date incorrecte... Valeur pour le mois : de 01 à 12";
     if (day < 1 || day > lastDay(month, year)) return dayRangeMessage(month, year);
     const Date date{yearFromTwoDigits(year), month, day};
-    if (date > today)
+    if (date > today && !future)
         return "Je suis incapable de lire dans les boules de cristal... Corrigez la date de " + std::string(which) +
                " de plage !";
     return std::nullopt;
@@ -124,7 +147,7 @@ std::string_view entryFrameCaption(PeriodMode mode) {
     return "";
 }
 
-SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today) {
+SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today, FuturePeriods rule) {
     const auto text = trimmed(raw);
     const auto length = characterCount(text);
     if (length == 0 || length > 5) return {std::nullopt, kYearFormat};
@@ -132,21 +155,24 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today) {
     if (!hasShape(text, "dd/dd")) return {std::nullopt, kYearFormat};
     const int first = number(text.substr(0, 2)), second = number(text.substr(3, 2));
     if (second != first + 1 && !(first == 99 && second == 0)) return {std::nullopt, kNotASchoolYear};
-    if (today.year % 100 < second) return {std::nullopt, kYearInFuture};
+    if (rule == FuturePeriods::Refused && today.year % 100 < second) return {std::nullopt, kYearInFuture};
     const int secondYear = yearFromTwoDigits(second);
     return {SchoolYear{std::string(text.substr(0, 2)), std::string(text.substr(3, 2)), secondYear - 1, secondYear},
             {}};
 }
 
-PeriodStep validateSchoolYearMode(std::string_view schoolYear, const Date& today) {
-    const auto check = checkSchoolYear(schoolYear, today);
+PeriodStep validateSchoolYearMode(std::string_view schoolYear, const Date& today, FuturePeriods rule) {
+    const auto check = checkSchoolYear(schoolYear, today, rule);
     if (!check.year) return schoolYearRefusal(check.message);
     const auto& y = *check.year;
-    return accepted(PeriodMode::SchoolYear, bound(1, 8, y.first, y.firstYear), bound(31, 7, y.second, y.secondYear));
+    return limitedToToday(
+        accepted(PeriodMode::SchoolYear, bound(1, 8, y.first, y.firstYear), bound(31, 7, y.second, y.secondYear)),
+        today, rule);
 }
 
-PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, const Date& today) {
-    const auto check = checkSchoolYear(schoolYear, today);
+PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, const Date& today,
+                             FuturePeriods rule) {
+    const auto check = checkSchoolYear(schoolYear, today, rule);
     if (!check.year) return schoolYearRefusal(check.message);
     const auto& y = *check.year;
     const auto trimester = trimmed(raw);
@@ -156,7 +182,16 @@ PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, 
         return refusal("Valeur de trimestre scolaire incorrecte... ( Valeurs possibles : 1, 2 ou 3 )",
                        {PeriodField::Trimester}, PeriodField::Trimester);
     if (trimester == "1")
-        return accepted(PeriodMode::Trimester, bound(1, 8, y.first, y.firstYear), bound(31, 12, y.first, y.firstYear));
+        return limitedToToday(
+            accepted(PeriodMode::Trimester, bound(1, 8, y.first, y.firstYear), bound(31, 12, y.first, y.firstYear)),
+            today, rule);
+    // A 2nd trimester starts on 01/01, a 3rd one on 01/03 at the earliest: no boundary
+    // is asked for a period that will start after today whatever it is.
+    if (rule == FuturePeriods::CutAtToday && Date{y.secondYear, trimester == "2" ? 1 : 3, 1} > today) {
+        auto refused = schoolYearRefusal(kYearInFuture);
+        refused.startsAfterToday = true;
+        return refused;
+    }
     PeriodStep step;
     step.schoolYear = y;
     step.boundaryTrimester = trimester == "2" ? 2 : 3;
@@ -186,8 +221,13 @@ PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view
     return accepted(PeriodMode::Trimester, boundary, bound(31, 7, y.second, y.secondYear));
 }
 
-PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, const Date& today) {
-    const auto check = checkSchoolYear(schoolYear, today);
+PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view boundary, const Date& today,
+                            FuturePeriods rule) {
+    return limitedToToday(validateBoundary(y, trimester, boundary), today, rule);
+}
+
+PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, const Date& today, FuturePeriods rule) {
+    const auto check = checkSchoolYear(schoolYear, today, rule);
     if (!check.year) return schoolYearRefusal(check.message);
     const auto& y = *check.year;
     const auto text = trimmed(raw);
@@ -198,18 +238,20 @@ PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, cons
     const bool autumn = month >= 8;
     const auto& yy = autumn ? y.first : y.second;
     const int fullYear = autumn ? y.firstYear : y.secondYear;
-    return accepted(PeriodMode::Month, bound(1, month, yy, fullYear),
-                    bound(lastDay(month, number(yy)), month, yy, fullYear));
+    return limitedToToday(accepted(PeriodMode::Month, bound(1, month, yy, fullYear),
+                                   bound(lastDay(month, number(yy)), month, yy, fullYear)),
+                          today, rule);
 }
 
-PeriodStep validateDateRange(std::string_view start, std::string_view end, const Date& today) {
+PeriodStep validateDateRange(std::string_view start, std::string_view end, const Date& today, FuturePeriods rule) {
     PeriodStep step;
     const auto startRefusal = dateRefusal(start, today, "début");
     if (startRefusal) {
         step.messages.push_back(*startRefusal);
         step.emptied.push_back(PeriodField::StartDate);
     }
-    const auto endRefusal = dateRefusal(end, today, "fin");
+    const bool cut = rule == FuturePeriods::CutAtToday;
+    const auto endRefusal = dateRefusal(end, today, "fin", cut);
     if (endRefusal) {
         step.messages.push_back(*endRefusal);
         step.emptied.push_back(PeriodField::EndDate);
@@ -225,7 +267,23 @@ PeriodStep validateDateRange(std::string_view start, std::string_view end, const
         return step;
     }
     step.period = Period{PeriodMode::DateRange, std::string(s), std::string(e), shortDate(s), shortDate(e)};
-    return step;
+    // The start was checked against today above, with its own message.
+    return cut ? limitedToToday(std::move(step), today, PeriodStep{}) : step;
+}
+
+PeriodStep periodOfKind(const PeriodKind& kind, std::string_view schoolYear, const Date& today,
+                        FuturePeriods rule) {
+    switch (kind.mode) {
+        case PeriodMode::SchoolYear: return validateSchoolYearMode(schoolYear, today, rule);
+        case PeriodMode::Trimester: {
+            auto step = validateTrimester(schoolYear, kind.trimester, today, rule);
+            if (step.boundaryTrimester == 0) return step;
+            return validateBoundary(*step.schoolYear, step.boundaryTrimester, kind.boundary, today, rule);
+        }
+        case PeriodMode::Month: return validateMonth(schoolYear, kind.month, today, rule);
+        case PeriodMode::DateRange: break;
+    }
+    return {};
 }
 
 int centredOrigin(int screenLength, int windowLength) {

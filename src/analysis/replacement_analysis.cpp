@@ -29,9 +29,10 @@ int roundedPercent(long part, long whole) {
 namespace {
 
 // Where a motif line goes, as an index into MotifCounts::counts, kSkipped for "HTS" and
-// "Indisponible". Written without data-dependent branches: motifs follow one another at
-// random, and a mispredicted branch per cell costs more than the whole test.
-constexpr std::size_t kSkipped = kCategoryCount;
+// kUnavailableSlot for "Indisponible". Written without data-dependent branches: motifs
+// follow one another at random, and a mispredicted branch per cell costs more than the
+// whole test.
+constexpr std::size_t kSkipped = kHtsSlot;
 
 // The slot of a cell from its first byte, the second half for cells whose second byte
 // is the motif marker.
@@ -85,14 +86,35 @@ inline std::size_t slotOf(std::string_view stored) {
     auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
         chosen ^= (chosen ^ value) & (std::size_t{0} - when);
     };
-    choose(slot, hts | unavailable, kSkipped);
+    choose(slot, hts, kSkipped);
+    choose(slot, unavailable, kUnavailableSlot);
     choose(slot, bit(n == 0), static_cast<std::size_t>(Category::MiseADisposition));
     return slot;
 }
 
 constexpr auto kUnknown = static_cast<std::size_t>(Category::Inconnu);
 
+// Blanks around a code are rare (hand edits), and leave it unknown: only then is the
+// cell trimmed.
+inline std::size_t countedSlot(std::string_view cell) {
+    std::size_t slot = slotOf(cell);
+    if (slot == kUnknown) [[unlikely]]
+        slot = slotOf(trimmed(cell));
+    return slot;
+}
+
 }  // namespace
+
+std::size_t motifSlot(std::string_view stored) { return countedSlot(stored); }
+
+void motifLineSlots(const WeekTable& table, int row, ColumnRange columns, std::span<std::uint8_t> slots,
+                    std::span<std::string_view> cells) {
+    const bool keep = !cells.empty();
+    table.forEachDayCell(row, columns.first, columns.last, [&](int day, std::string_view cell) {
+        slots[static_cast<std::size_t>(day)] = static_cast<std::uint8_t>(countedSlot(cell));
+        if (keep) cells[static_cast<std::size_t>(day)] = cell;
+    });
+}
 
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     // A block begun counts as a substitute.
@@ -102,16 +124,11 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
     const int last = std::min(columns.last, table.dayCount() - 1);
     // Four tallies, the days taking them in turn: the cells of a line often fall in the
     // same category, and adding to one counter cell after cell waits on each addition.
-    std::array<std::array<long, kCategoryCount + 1>, 4> tallies{};
+    std::array<std::array<long, kMotifSlotCount>, 4> tallies{};
     // The motif lines: the second of each plage.
     for (int row = kFirstBlockRow + 1; row <= lastSubstituteLine; row += kPlageRows)
         table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
-            // Blanks around a code are rare (hand edits), and leave it unknown: only then
-            // is the cell trimmed.
-            std::size_t slot = slotOf(cell);
-            if (slot == kUnknown) [[unlikely]]
-                slot = slotOf(trimmed(cell));
-            ++tallies[static_cast<std::size_t>(day) % 4][slot];
+            ++tallies[static_cast<std::size_t>(day) % 4][countedSlot(cell)];
         });
     for (const auto& tally : tallies)
         for (std::size_t i = 0; i < kCategoryCount; ++i) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/bilan_tool.h"
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/replacement_analysis.h"
 #include "analysis/week_collection.h"
@@ -16,59 +17,25 @@
 namespace tandarel {
 namespace {
 
-struct UsageError {
-    std::string reason;
-};
-
 struct Request {
     bool replacements = true;
     bool csv = false;
     PeriodStep step;
 };
 
-PeriodStep periodFromArguments(const std::vector<std::string>& a, const Date& today) {
-    const auto& mode = a[1];
-    auto expect = [&](std::size_t low, std::size_t high) {
-        if (a.size() < low || a.size() > high) throw UsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
-    };
-    if (mode == "annee") {
-        expect(3, 3);
-        return validateSchoolYearMode(a[2], today);
-    }
-    if (mode == "trimestre") {
-        expect(4, 5);
-        auto step = validateTrimester(a[2], a[3], today);
-        if (step.boundaryTrimester == 0) {
-            if (a.size() == 5 && !step.refused())
-                throw UsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
-            return step;
-        }
-        return validateBoundary(*step.schoolYear, step.boundaryTrimester, a.size() == 5 ? a[4] : "");
-    }
-    if (mode == "mois") {
-        expect(4, 4);
-        return validateMonth(a[2], a[3], today);
-    }
-    if (mode == "plage") {
-        expect(4, 4);
-        return validateDateRange(a[2], a[3], today);
-    }
-    throw UsageError{"type de plage inconnu « " + mode + " » (annee, trimestre, mois ou plage)"};
-}
-
 Request parse(std::vector<std::string> arguments, const Date& today) {
     Request request;
     const auto csv = std::remove(arguments.begin(), arguments.end(), "--csv");
     request.csv = csv != arguments.end();
     arguments.erase(csv, arguments.end());
-    if (arguments.size() < 2) throw UsageError{"arguments manquants"};
+    if (arguments.size() < 2) throw ReportUsageError{"arguments manquants"};
     if (arguments[0] == "remplacements")
         request.replacements = true;
     else if (arguments[0] == "non-remplacements")
         request.replacements = false;
     else
-        throw UsageError{"analyse inconnue « " + arguments[0] + " » (remplacements ou non-remplacements)"};
-    request.step = periodFromArguments(arguments, today);
+        throw ReportUsageError{"analyse inconnue « " + arguments[0] + " » (remplacements ou non-remplacements)"};
+    request.step = periodFromArguments(arguments, 1, today, FuturePeriods::Refused);
     return request;
 }
 
@@ -87,32 +54,6 @@ void printCsv(std::ostream& out, const GridRows& rows) {
         for (std::size_t c = 0; c < row.size(); ++c) out << (c ? ";" : "") << csvCell(row[c]);
         out << "\r\n";
     }
-}
-
-std::string padded(std::string_view text, std::size_t width, bool right) {
-    const auto count = characterCount(text);
-    const std::string fill(width > count ? width - count : 0, ' ');
-    return right ? fill + std::string(text) : std::string(text) + fill;
-}
-
-// The grid as a text table: the labels as the window shows them, the values aligned right.
-void printGrid(std::ostream& out, const GridRows& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows)
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (widths.size() <= c) widths.push_back(0);
-            widths[c] = std::max(widths[c], characterCount(c ? trimmed(row[c]) : std::string_view(row[c])));
-        }
-    for (const auto& row : rows) {
-        out << "  ";
-        for (std::size_t c = 0; c < row.size(); ++c)
-            out << (c ? "   " : "") << padded(c ? trimmed(row[c]) : std::string_view(row[c]), widths[c], c != 0);
-        out << '\n';
-    }
-}
-
-void printMessages(std::ostream& err, const std::vector<std::string>& messages) {
-    for (const auto& message : messages) err << message << '\n';
 }
 
 void printWalk(std::ostream& out, const PeriodWalk& walk) {
@@ -167,10 +108,79 @@ int run(const Request& request, const std::filesystem::path& dataFolder, std::os
     return kReportDone;
 }
 
+std::string padded(std::string_view text, std::size_t width, bool right) {
+    const auto count = characterCount(text);
+    const std::string fill(width > count ? width - count : 0, ' ');
+    return right ? fill + std::string(text) : std::string(text) + fill;
+}
+
 }  // namespace
 
+PeriodKind periodKindFromArguments(const std::vector<std::string>& a, std::size_t yearWords) {
+    if (a.empty()) throw ReportUsageError{"arguments manquants"};
+    const auto& mode = a[0];
+    const std::size_t at = 1 + yearWords;  // the first entry after the school year
+    auto expect = [&](std::size_t low, std::size_t high) {
+        if (a.size() < at + low || a.size() > at + high)
+            throw ReportUsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
+    };
+    PeriodKind kind;
+    if (mode == "annee") {
+        expect(0, 0);
+    } else if (mode == "trimestre") {
+        expect(1, 2);
+        kind.mode = PeriodMode::Trimester;
+        kind.trimester = a[at];
+        if (a.size() == at + 2) {
+            if (trimmed(kind.trimester) == "1") throw ReportUsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
+            kind.boundary = a[at + 1];
+        }
+    } else if (mode == "mois") {
+        expect(1, 1);
+        kind.mode = PeriodMode::Month;
+        kind.month = a[at];
+    } else {
+        throw ReportUsageError{"type de plage inconnu « " + mode + " » " +
+                               (yearWords ? "(annee, trimestre, mois ou plage)" : "(annee, trimestre ou mois)")};
+    }
+    return kind;
+}
+
+PeriodStep periodFromArguments(const std::vector<std::string>& arguments, std::size_t first, const Date& today,
+                               FuturePeriods rule) {
+    // The mode's word, then its entries.
+    const std::vector<std::string> a(arguments.begin() + static_cast<std::ptrdiff_t>(std::min(first, arguments.size())),
+                                     arguments.end());
+    if (!a.empty() && a[0] == "plage") {
+        if (a.size() != 3) throw ReportUsageError{"nombre d'arguments incorrect pour « plage »"};
+        return validateDateRange(a[1], a[2], today, rule);
+    }
+    return periodOfKind(periodKindFromArguments(a, 1), a[1], today, rule);
+}
+
+void printGrid(std::ostream& out, const GridRows& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            widths[c] = std::max(widths[c], characterCount(c ? trimmed(row[c]) : std::string_view(row[c])));
+        }
+    for (const auto& row : rows) {
+        out << "  ";
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out << (c ? "   " : "") << padded(c ? trimmed(row[c]) : std::string_view(row[c]), widths[c], c != 0);
+        out << '\n';
+    }
+}
+
+void printMessages(std::ostream& err, const std::vector<std::string>& messages) {
+    for (const auto& message : messages) err << message << '\n';
+}
+
 std::string reportHelp() {
-    return "Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n"
+    return std::string("Usage : tandarel-analyse [--csv] ANALYSE PLAGE\n"
+           "        tandarel-analyse [--csv] bilan NOM PLAGE\n"
+           "        tandarel-analyse [--csv] bilan comparaison annee | trimestre T [JJ/MM] | mois M\n"
            "        tandarel-analyse --version | --help\n"
            "\n"
            "Analyse les fichiers de semaine du dossier courant (le dossier des données) sur une\n"
@@ -191,6 +201,8 @@ std::string reportHelp() {
            "                               JJ/MM est la date-charnière entre eux (mois 03, 04 ou 05)\n"
            "  mois AA/AA M                 le mois M (1 à 12) de l'année scolaire\n"
            "  plage JJ/MM/AA JJ/MM/AA      de la date de début à la date de fin, incluses\n"
+           "\n" +
+           bilanHelp() +
            "\n"
            "Options :\n"
            "  --csv       n'écrit que la grille de résultat, en CSV qu'un tableur français ouvre\n"
@@ -212,7 +224,7 @@ std::string reportHelp() {
            "  0  analyse faite\n"
            "  1  aucun fichier de semaine dans la plage\n"
            "  2  saisie refusée (message de la fenêtre) ou arguments incorrects\n"
-           "  3  un fichier n'a pas pu être lu\n";
+           "  3  un fichier n'a pas pu être lu\n");
 }
 
 int runAnalysisReport(const std::vector<std::string>& arguments, const std::filesystem::path& dataFolder,
@@ -227,13 +239,14 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
         return kReportDone;
     }
     try {
+        if (isBilanRequest(arguments)) return runBilanTool(arguments, dataFolder, today, out, err);
         const auto request = parse(arguments, today);
         if (request.step.refused() || !request.step.period) {
             printMessages(err, request.step.messages);
             return kReportRefused;
         }
         return run(request, dataFolder, out, err);
-    } catch (const UsageError& usage) {
+    } catch (const ReportUsageError& usage) {
         err << "tandarel-analyse : " << usage.reason << "\nEssayez « tandarel-analyse --help ».\n";
         return kReportRefused;
     } catch (const FileError& failure) {

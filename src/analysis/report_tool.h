@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/period_rules.h"
+#include "analysis/replacement_analysis.h"
 #include "core/calendar.h"
 
 namespace tandarel {
@@ -22,5 +24,21 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
                       const Date& today, std::ostream& out, std::ostream& err);
 
 std::string reportHelp();
+
+// What the analyses and the bilans of the tool share.
+// Arguments the tool cannot take: the reason, in French.
+struct ReportUsageError {
+    std::string reason;
+};
+// The kind of period of "annee", "trimestre T [JJ/MM]" or "mois M", whose mode word is
+// arguments[0], followed by `yearWords` words (1: the school year "AA/AA", 0: none).
+PeriodKind periodKindFromArguments(const std::vector<std::string>& arguments, std::size_t yearWords);
+// The period of "annee AA/AA | trimestre AA/AA T [JJ/MM] | mois AA/AA M |
+// plage JJ/MM/AA JJ/MM/AA", whose mode word is arguments[first], through the dialogue's checks.
+PeriodStep periodFromArguments(const std::vector<std::string>& arguments, std::size_t first, const Date& today,
+                               FuturePeriods rule);
+// A grid as a text table: the first column as the window shows it, the others trimmed and aligned right.
+void printGrid(std::ostream& out, const GridRows& rows);
+void printMessages(std::ostream& err, const std::vector<std::string>& messages);
 
 }  // namespace tandarel

@@ -133,7 +133,7 @@ struct FileWalk {
 std::string readWeekFileBytes(const std::filesystem::path& file) { return readFileBytes(file, scan::kPadding); }
 
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
-                      const WeekBytesReader& read) {
+                      const WeekBytesReader& read, WalkDays days) {
     const auto startKey = dateKey(period.start), endKey = dateKey(period.end);
     std::vector<FileWalk> fileWalks(files.size());
     // The files are read and counted a few at a time, each on its own; what the user
@@ -147,7 +147,7 @@ PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const Per
             const auto place = filePlace(index, files.size());
             const auto columns = analysedColumns(table, place, startKey, endKey);
             fileWalk.foreignDates = place == FilePlace::Only && columns.empty();
-            for (int day = columns.first; day <= columns.last; ++day)
+            for (int day = columns.first; day <= columns.last && days == WalkDays::Listed; ++day)
                 fileWalk.days.push_back({table.header(day), table.allHts(day) ? kHtsDayColour : fileColour(index)});
             perFile(index, table, columns, fileWalk.messages);
             return true;

@@ -71,6 +71,11 @@ public:
         fields.skip(labels_ + first);
         for (int day = first; day <= last; ++day) take(day, fields.next());
     }
+    // The stored bytes of a line's first field (the name on a block's first line).
+    std::string_view lineLabel(int row) const {
+        if (row < 0 || row >= rowCount()) return {};
+        return lineFields(row).next();
+    }
     // The date of a day column, as text ("lundi 25 avril 2005").
     const std::string& header(int day) const;
     // Every line below the header holds exactly "HTS" in that column.
@@ -80,6 +85,8 @@ public:
     static std::string_view storedMarker() { return {&kStoredMotifMarker, 1}; }
     // A stored cell is exactly "HTS" (an ASCII text, stored as it is).
     static bool isHts(std::string_view stored) { return stored == kOutOfSchoolTime; }
+    // A stored cell is exactly "Indisponible" (ASCII too).
+    static bool isUnavailable(std::string_view stored) { return stored == kUnavailable; }
     // The stored bytes of a cell as text.
     static std::string text(std::string_view storedCell);
 
@@ -171,7 +178,11 @@ std::string readWeekFileBytes(const std::filesystem::path& file);
 // for the first file in that order that cannot be read.
 using PerFile = std::function<void(std::size_t index, const WeekTable& table, ColumnRange columns,
                                    std::vector<std::string>& messages)>;
+// The bilans show neither the days list nor the retained range: `WalkDays::Skipped` spares
+// finding the days all "HTS" (a read through every line of a holiday week), and the
+// range is then the period's.
+enum class WalkDays { Listed, Skipped };
 PeriodWalk walkPeriod(const WeekFileList& files, const Period& period, const PerFile& perFile,
-                      const WeekBytesReader& read = readWeekFileBytes);
+                      const WeekBytesReader& read = readWeekFileBytes, WalkDays days = WalkDays::Listed);
 
 }  // namespace tandarel

@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calendar.h"
+
 namespace tandarel {
 
 // The data files of a folder are named relative to it, with "/" whatever the platform:
 // the three reference files, and the week files "YY_YY/yy_mm_dd.pln" of the folders
-// named like a school year. Nothing else is backed up or ever restored.
-bool isSchoolYearFolderName(std::string_view name);
+// named like a school year (isSchoolYearFolderName). Nothing else is backed up or ever restored.
 bool isWeekFileName(std::string_view relative);
 bool isDataFileName(std::string_view relative);
 

@@ -55,6 +55,8 @@ std::optional<Date> parseWeekFileName(std::string_view name);
 // "04_05": months 1-7 belong to the school year that began the previous August.
 std::string schoolYearFolder(int twoDigitYear, int month);
 std::string schoolYearFolder(const Date& date);
+// "YY_YY" with consecutive years, "99_00" included: a folder that can hold week files.
+bool isSchoolYearFolderName(std::string_view name);
 
 // dataFolder / school-year folder of the Monday / yy_mm_dd.pln: one week, one file.
 std::filesystem::path weekFilePath(const std::filesystem::path& dataFolder, const Date& monday);

@@ -183,6 +183,53 @@ TEST(PeriodDates, TheCenturyWrapKeepsItsOrder) {
     EXPECT_EQ(range.end, (Date{2005, 4, 15}));
 }
 
+TEST(BilanPeriod, CutAtTodayOrRefusedWhenItStartsAfterToday) {
+    struct Row {
+        const char* name;
+        PeriodStep step;
+        std::string start, end;  // empty: refused with `message`
+        std::string message{};
+        bool cut = false;
+    };
+    const Date autumn{2005, 10, 10}, spring{2006, 4, 10};
+    const auto cut = FuturePeriods::CutAtToday;
+    auto kind = [](PeriodMode mode, std::string trimester, std::string boundary, std::string month) {
+        PeriodKind k;
+        k.mode = mode;
+        k.trimester = std::move(trimester);
+        k.boundary = std::move(boundary);
+        k.month = std::move(month);
+        return k;
+    };
+    const auto year = kind(M::SchoolYear, "", "", "");
+    const Row rows[] = {
+        {"year under way", periodOfKind(year, "05/06", autumn, cut), "01/08/05", "10/10/05", "", true},
+        {"year over", periodOfKind(year, "04/05", autumn, cut), "01/08/04", "31/07/05"},
+        {"year to come", periodOfKind(year, "06/07", autumn, cut), "", "", kCrystal},
+        {"the analyses refuse a year under way", periodOfKind(year, "05/06", autumn), "", "", kCrystal},
+        {"first trimester", periodOfKind(kind(M::Trimester, "1", "", ""), "05/06", autumn, cut), "01/08/05", "10/10/05", "", true},
+        {"second trimester to come", periodOfKind(kind(M::Trimester, "2", "15/04", ""), "05/06", autumn, cut), "", "", kCrystal},
+        {"third trimester to come", periodOfKind(kind(M::Trimester, "3", "15/04", ""), "05/06", spring, cut), "", "", kCrystal},
+        {"third trimester begun", periodOfKind(kind(M::Trimester, "3", "01/04", ""), "05/06", spring, cut), "01/04/06", "10/04/06", "", true},
+        {"month under way", periodOfKind(kind(M::Month, "", "", "10"), "05/06", autumn, cut), "01/10/05", "10/10/05", "", true},
+        {"month to come", periodOfKind(kind(M::Month, "", "", "11"), "05/06", autumn, cut), "", "", kCrystal},
+        {"range past today", validateDateRange("01/10/05", "31/12/05", autumn, cut), "01/10/05", "10/10/05", "", true},
+        {"range of today", validateDateRange("10/10/05", "10/10/05", autumn, cut), "10/10/05", "10/10/05"},
+        {"range to come", validateDateRange("11/10/05", "31/12/05", autumn, cut), "", "",
+         "Je suis incapable de lire dans les boules de cristal... Corrigez la date de début de plage !"},
+    };
+    for (const auto& row : rows) {
+        if (row.start.empty()) {
+            EXPECT_EQ(row.step.messages, std::vector<std::string>{row.message}) << row.name;
+            EXPECT_FALSE(row.step.period) << row.name;
+            continue;
+        }
+        ASSERT_TRUE(row.step.period) << row.name;
+        EXPECT_EQ(row.step.period->startText + " " + row.step.period->endText, row.start + " " + row.end) << row.name;
+        EXPECT_EQ(row.step.cutAtToday, row.cut) << row.name;
+    }
+}
+
 TEST(WindowPlacement, CentredLessTenNeverOffTheScreen) {
     EXPECT_EQ(centredOrigin(1280, 777), 242);
     EXPECT_EQ(centredOrigin(1024, 600), 202);

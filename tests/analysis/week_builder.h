@@ -17,6 +17,11 @@ public:
                 WorkingWeekSlots halfDays = {"LUM", "LUAM", "MAM", "MAAM", "MEM", "MEAM", "JEM", "JEAM", "VEM", "VEAM", "", ""})
         : monday_(monday), grid_(buildNewWeek(std::vector<Substitute>(static_cast<std::size_t>(substitutes)), halfDays, monday)) {}
 
+    // The name on the first line of a substitute's block.
+    WeekBuilder& name(int substitute, std::string text) {
+        grid_.setCell(1 + 8 * substitute, 0, std::move(text));
+        return *this;
+    }
     // The motif line of plage 0..3 (M 1, M 2, AM 1, AM 2) of a substitute on a day column.
     WeekBuilder& motif(int substitute, int plage, int day, std::string cell) {
         grid_.setCell(2 + 8 * substitute + 2 * plage, kFirstDayColumn + day, std::move(cell));
