@@ -37,16 +37,17 @@ std::string missingWeekFileMessage(const WeekFileTarget& target) {
     return shownPath(target) + " : introuvable, donc non supprimé !";
 }
 
-std::optional<std::string> removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target) {
-    const auto failed = [&](const std::string& reason) {
-        return "Impossible de supprimer le fichier « " + shownPath(target) + " » : " + reason + ". Fichier conservé !";
+void removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target) {
+    const auto fail = [&](const std::string& reason) {
+        throw FileError("Impossible de supprimer le fichier « " + shownPath(target) + " » : " + reason +
+                            ". Fichier conservé !",
+                        file);
     };
     std::error_code ec;
     // A folder bearing a week file's name is not a week file: never removed.
     if (std::filesystem::is_directory(std::filesystem::symlink_status(file, ec)))
-        return failed("c'est un dossier, pas un fichier");
-    if (!std::filesystem::remove(file, ec)) return failed(ec ? systemReason(ec) : "le fichier a disparu");
-    return std::nullopt;
+        fail("c'est un dossier, pas un fichier");
+    if (!std::filesystem::remove(file, ec)) fail(ec ? systemReason(ec) : "le fichier a disparu");
 }
 
 }  // namespace tandarel

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/command_line.h"
+#include "core/file_error.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 
@@ -23,7 +24,7 @@ std::optional<std::filesystem::path> enterDocumentsDataFolder(ui::Messages& mess
     if (!ec) std::filesystem::current_path(folder, ec);
     if (ec) {
         messages.error(QStringLiteral("Impossible d'utiliser le dossier des données « %1 » : %2")
-                           .arg(QString::fromStdU16String(folder.u16string()), ui::toQ(ec.message())));
+                           .arg(QString::fromStdU16String(folder.u16string()), ui::toQ(systemReason(ec))));
         return std::nullopt;
     }
     return folder;

@@ -7,6 +7,7 @@
 
 #include "app/deletion_rules.h"
 #include "core/text_file.h"
+#include "ui/file_errors.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
@@ -82,9 +83,7 @@ void Suppression_fichier::deleteTarget(const WeekFileTarget& target) {
         context_.messages.inform(QStringLiteral("Suppression annulée : fichier conservé !"));
         return;
     }
-    if (const auto failure = removeWeekFile(file, target))
-        context_.messages.error(ui::toQ(*failure));
-    else
+    if (ui::reportingFileErrors(context_.messages, [&] { removeWeekFile(file, target); }))
         context_.messages.inform(QStringLiteral("Suppression confirmée : fichier détruit !"));
 }
 
