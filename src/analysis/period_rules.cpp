@@ -19,12 +19,8 @@ constexpr std::array<std::string_view, 12> kMonthPhrases = {
     "de janvier", "de février", "de mars", "d'avril", "de mai", "de juin",
     "de juillet", "d'août", "de septembre", "d'octobre", "de novembre", "de décembre"};
 
-// Only called on texts that passed a digit check.
-int number(std::string_view digits) {
-    int value = 0;
-    for (const char c : digits) value = value * 10 + (c - '0');
-    return value;
-}
+// The two digits at `at` of a text whose shape was checked.
+int twoDigitsAt(std::string_view text, std::size_t at) { return parseDigits(text.substr(at, 2)).value_or(0); }
 
 // Whether `text` has the shape "dd/dd/dd" (d a digit, "/" itself), character by
 // character. Lengths are checked before, in characters: a character written on several
@@ -67,28 +63,19 @@ PeriodStep schoolYearRefusal(std::string message) {
     return refusal(std::move(message), {PeriodField::SchoolYear, PeriodField::Trimester}, PeriodField::SchoolYear);
 }
 
-// dd/mm + the year: the period bound as text and as a date.
-struct Bound {
-    std::string text;
-    Date date;
-};
-Bound bound(int day, int month, const std::string& twoDigitYear, int fullYear) {
-    return {twoDigits(day) + "/" + twoDigits(month) + "/" + twoDigitYear, Date{fullYear, month, day}};
-}
-
-PeriodStep accepted(PeriodMode mode, const Bound& start, const Bound& end) {
+PeriodStep accepted(PeriodMode mode, const Date& start, const Date& end) {
     PeriodStep step;
-    step.period = Period{mode, start.text, end.text, start.date, end.date};
+    step.period = Period{mode, frenchShortDate(start), frenchShortDate(end), start, end};
     return step;
 }
 
-// The checks of one date of a custom range; the message on refusal.
-std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, std::string_view which) {
+// The checks of one date of a custom range.
+Refusal dateRefusal(std::string_view raw, const Date& today, std::string_view which) {
     const auto text = trimmed(raw);
     if (characterCount(text) != 8) return "Date incorrecte... Format de la date : jj/mm/aa";
     if (!hasShape(text, "dd/dd/dd"))
         return "Date incorrecte... Format de la date : jj/mm/aa où jj, mm et aa sont des chiffres.";
-    const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2)), year = number(text.substr(6, 2));
+    const int day = twoDigitsAt(text, 0), month = twoDigitsAt(text, 3), year = twoDigitsAt(text, 6);
     if (month < 1 || month > 12) return "Date incorrecte... Valeur pour le mois : de 01 à 12";
     if (day < 1 || day > lastDay(month, year)) return dayRangeMessage(month, year);
     const Date date{yearFromTwoDigits(year), month, day};
@@ -96,10 +83,6 @@ std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, 
         return "Je suis incapable de lire dans les boules de cristal... Corrigez la date de " + std::string(which) +
                " de plage !";
     return std::nullopt;
-}
-
-Date shortDate(std::string_view text) {
-    return Date{yearFromTwoDigits(number(text.substr(6, 2))), number(text.substr(3, 2)), number(text.substr(0, 2))};
 }
 
 }  // namespace
@@ -130,7 +113,7 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today) {
     if (length == 0 || length > 5) return {std::nullopt, kYearFormat};
     if (length < 5) return {std::nullopt, kYearIncomplete};
     if (!hasShape(text, "dd/dd")) return {std::nullopt, kYearFormat};
-    const int first = number(text.substr(0, 2)), second = number(text.substr(3, 2));
+    const int first = twoDigitsAt(text, 0), second = twoDigitsAt(text, 3);
     if (second != first + 1 && !(first == 99 && second == 0)) return {std::nullopt, kNotASchoolYear};
     if (today.year % 100 < second) return {std::nullopt, kYearInFuture};
     const int secondYear = yearFromTwoDigits(second);
@@ -140,14 +123,14 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today) {
 
 PeriodStep validateSchoolYearMode(std::string_view schoolYear, const Date& today) {
     const auto check = checkSchoolYear(schoolYear, today);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
-    return accepted(PeriodMode::SchoolYear, bound(1, 8, y.first, y.firstYear), bound(31, 7, y.second, y.secondYear));
+    return accepted(PeriodMode::SchoolYear, Date{y.firstYear, 8, 1}, Date{y.secondYear, 7, 31});
 }
 
 PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, const Date& today) {
     const auto check = checkSchoolYear(schoolYear, today);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
     const auto trimester = trimmed(raw);
     if (trimester.empty())
@@ -156,7 +139,7 @@ PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, 
         return refusal("Valeur de trimestre scolaire incorrecte... ( Valeurs possibles : 1, 2 ou 3 )",
                        {PeriodField::Trimester}, PeriodField::Trimester);
     if (trimester == "1")
-        return accepted(PeriodMode::Trimester, bound(1, 8, y.first, y.firstYear), bound(31, 12, y.first, y.firstYear));
+        return accepted(PeriodMode::Trimester, Date{y.firstYear, 8, 1}, Date{y.firstYear, 12, 31});
     PeriodStep step;
     step.schoolYear = y;
     step.boundaryTrimester = trimester == "2" ? 2 : 3;
@@ -176,30 +159,27 @@ PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view
                                      : "La date de début de 3ème trimestre est invalide (vide ou incorrecte...)");
     if (!hasShape(text, "dd/dd"))
         return refuse("Date incorrecte... Format de la date : jj/mm où jj et mm sont des chiffres.");
-    const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2));
+    const int day = twoDigitsAt(text, 0), month = twoDigitsAt(text, 3);
     if (month < 3 || month > 5)
         return refuse(
             "Seules valeurs possibles pour le mois-charnière entre 2ème et 3ème trimestres : de 03, 04 ou 05");
     if (day < 1 || day > lastDay(month, 0)) return refuse(dayRangeMessage(month, 0));
-    const auto boundary = bound(day, month, y.second, y.secondYear);
-    if (trimester == 2) return accepted(PeriodMode::Trimester, bound(1, 1, y.second, y.secondYear), boundary);
-    return accepted(PeriodMode::Trimester, boundary, bound(31, 7, y.second, y.secondYear));
+    const Date boundary{y.secondYear, month, day};
+    if (trimester == 2) return accepted(PeriodMode::Trimester, Date{y.secondYear, 1, 1}, boundary);
+    return accepted(PeriodMode::Trimester, boundary, Date{y.secondYear, 7, 31});
 }
 
 PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, const Date& today) {
     const auto check = checkSchoolYear(schoolYear, today);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
     const auto text = trimmed(raw);
-    const int month = allDigits(text) && text.size() <= 2 ? number(text) : 0;
+    const int month = text.size() <= 2 ? parseDigits(text).value_or(0) : 0;
     if (month < 1 || month > 12)
         return refusal("Saisissez un mois correct... ( Valeurs possibles : de 1 à 12 )", {PeriodField::Month},
                        PeriodField::Month);
-    const bool autumn = month >= 8;
-    const auto& yy = autumn ? y.first : y.second;
-    const int fullYear = autumn ? y.firstYear : y.secondYear;
-    return accepted(PeriodMode::Month, bound(1, month, yy, fullYear),
-                    bound(lastDay(month, number(yy)), month, yy, fullYear));
+    const int fullYear = month >= 8 ? y.firstYear : y.secondYear;
+    return accepted(PeriodMode::Month, Date{fullYear, month, 1}, Date{fullYear, month, lastDay(month, fullYear % 100)});
 }
 
 PeriodStep validateDateRange(std::string_view start, std::string_view end, const Date& today) {
@@ -218,14 +198,13 @@ PeriodStep validateDateRange(std::string_view start, std::string_view end, const
         step.focus = startRefusal ? PeriodField::StartDate : PeriodField::EndDate;
         return step;
     }
-    const auto s = trimmed(start), e = trimmed(end);
-    auto key = [](std::string_view t) { return std::string(t.substr(6, 2)) + std::string(t.substr(3, 2)) + std::string(t.substr(0, 2)); };
-    if (key(s) > key(e)) {
+    // Both passed the checks above, which take only real dates.
+    const auto first = *parseShortDate(trimmed(start)), last = *parseShortDate(trimmed(end));
+    if (first > last) {
         step.messages.push_back("La date de fin de plage est antérieure à celle de début de plage !!! Corrigez...");
         return step;
     }
-    step.period = Period{PeriodMode::DateRange, std::string(s), std::string(e), shortDate(s), shortDate(e)};
-    return step;
+    return accepted(PeriodMode::DateRange, first, last);
 }
 
 int centredOrigin(int screenLength, int windowLength) {

@@ -45,11 +45,8 @@ bool isFolder(const fs::directory_entry& entry) {
 
 bool isSchoolYearFolderName(std::string_view name) {
     if (name.size() != 5 || name[2] != '_') return false;
-    const auto first = name.substr(0, 2), second = name.substr(3, 2);
-    if (!allDigits(first) || !allDigits(second)) return false;
-    const int a = (first[0] - '0') * 10 + (first[1] - '0');
-    const int b = (second[0] - '0') * 10 + (second[1] - '0');
-    return b == (a + 1) % 100;
+    const auto first = parseDigits(name.substr(0, 2)), second = parseDigits(name.substr(3, 2));
+    return first && second && *second == (*first + 1) % 100;
 }
 
 bool isWeekFileName(std::string_view relative) {
