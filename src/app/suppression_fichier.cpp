@@ -31,8 +31,9 @@ Suppression_fichier::Suppression_fichier(ui::AppContext& context, QWidget* paren
     instruction_->setGeometry(10, 10, kContentWidth - 20, 60);
     instruction_->setFocusPolicy(Qt::NoFocus);
 
-    entryCaption_ = new QLabel(QStringLiteral("Date du lundi de la semaine à supprimer ( format jj/mm/aa ) : "), this);
-    entryCaption_->setGeometry(10, 84, 340, 17);
+    auto* entryCaption =
+        new QLabel(QStringLiteral("Date du lundi de la semaine à supprimer ( format jj/mm/aa ) : "), this);
+    entryCaption->setGeometry(10, 84, 340, 17);
     entry_ = new QLineEdit(this);
     entry_->setGeometry(355, 82, 70, 21);
 
