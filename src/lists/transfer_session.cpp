@@ -13,7 +13,8 @@ TransferMessage error(std::string text) { return {TransferMessage::Kind::Error, 
 // Runs `work`; a FileError becomes the error box of its sentence and the work stops there.
 template <typename Work>
 bool collectingFileErrors(TransferMessages& said, Work&& work) {
-    return reportingFileErrors(std::forward<Work>(work), [&](std::string text) { said.push_back(error(std::move(text))); });
+    return reportingFileErrors(std::forward<Work>(work),
+                               [&](std::string text) { said.push_back(error(std::move(text))); });
 }
 
 }  // namespace

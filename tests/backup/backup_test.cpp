@@ -85,7 +85,8 @@ TEST_F(BackupTest, AnArchiveRestoresTheDataFilesByteForByte) {
 }
 
 TEST_F(BackupTest, ARestoreStoppedPartWaySaysWhatItWroteBefore) {
-    const std::vector<DataFile> files = {{"Rattachements.pln", "A\r\n"}, {"personnels.pln", "B\r\n"}, {"semaine.pln", "C\r\n"}};
+    const std::vector<DataFile> files = {
+        {"Rattachements.pln", "A\r\n"}, {"personnels.pln", "B\r\n"}, {"semaine.pln", "C\r\n"}};
     setReplaceFaultHook([](const fs::path& file) { return file.filename() == "personnels.pln"; });
     try {
         restoreDataFiles(data, files);

@@ -42,7 +42,8 @@ TEST(WeekFilesRewrite, OtherLayoutsAreLeftAloneAndNamed) {
     folder.writeLines("04_05/05_04_25.pln", noSection);
 
     const auto outcome = rewriteWeekFiles(folder / "04_05", {"05_04_18.pln", "05_04_25.pln"},
-                                          {{"NEW Ann", "Abjat", "EcN", "09", "Oui"}}, {{"NEW Ann", "OLD Max"}}, {";", ";"});
+                                          {{"NEW Ann", "Abjat", "EcN", "09", "Oui"}}, {{"NEW Ann", "OLD Max"}},
+                                          {";", ";"});
     EXPECT_EQ(outcome.rewritten, std::vector<std::string>{"05_04_18.pln"});
     EXPECT_EQ(outcome.leftAlone, std::vector<std::string>{"05_04_25.pln"});
     auto expected = kWeek;
