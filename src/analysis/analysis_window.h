@@ -31,7 +31,6 @@ public:
     AnalysisWindow(ui::AppContext& context, QWidget* parent, std::vector<int> gridColumns);
 
     PeriodDialogue& dialogue() { return *dialogue_; }
-    QGroupBox& rangeFrame() { return *rangeFrame_; }
     QLineEdit& rangeStart() { return *rangeStart_; }
     QLineEdit& rangeEnd() { return *rangeEnd_; }
     TitledList& files() { return *files_; }

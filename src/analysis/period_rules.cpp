@@ -19,12 +19,8 @@ constexpr std::array<std::string_view, 12> kMonthPhrases = {
     "de janvier", "de février", "de mars", "d'avril", "de mai", "de juin",
     "de juillet", "d'août", "de septembre", "d'octobre", "de novembre", "de décembre"};
 
-// Only called on texts that passed a digit check.
-int number(std::string_view digits) {
-    int value = 0;
-    for (const char c : digits) value = value * 10 + (c - '0');
-    return value;
-}
+// The two digits at `at` of a text whose shape was checked.
+int twoDigitsAt(std::string_view text, std::size_t at) { return parseDigits(text.substr(at, 2)).value_or(0); }
 
 // Whether `text` has the shape "dd/dd/dd" (d a digit, "/" itself), character by
 // character. Lengths are checked before, in characters: a character written on several
@@ -105,13 +101,13 @@ PeriodStep limitedToToday(PeriodStep step, const Date& today, FuturePeriods rule
 
 // The checks of one date of a custom range; the message on refusal. A date after today
 // is refused unless `future` says that it is taken (the end of a bilan's range).
-std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, std::string_view which,
+Refusal dateRefusal(std::string_view raw, const Date& today, std::string_view which,
                                        bool future = false) {
     const auto text = trimmed(raw);
     if (characterCount(text) != 8) return "Date incorrecte... Format de la date : jj/mm/aa";
     if (!hasShape(text, "dd/dd/dd"))
         return "Date incorrecte... Format de la date : jj/mm/aa où jj, mm et aa sont des chiffres.";
-    const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2)), year = number(text.substr(6, 2));
+    const int day = twoDigitsAt(text, 0), month = twoDigitsAt(text, 3), year = twoDigitsAt(text, 6);
     if (month < 1 || month > 12) return "Date incorrecte... Valeur pour le mois : de 01 à 12";
     if (day < 1 || day > lastDay(month, year)) return dayRangeMessage(month, year);
     const Date date{yearFromTwoDigits(year), month, day};
@@ -121,9 +117,6 @@ std::optional<std::string> dateRefusal(std::string_view raw, const Date& today, 
     return std::nullopt;
 }
 
-Date shortDate(std::string_view text) {
-    return Date{yearFromTwoDigits(number(text.substr(6, 2))), number(text.substr(3, 2)), number(text.substr(0, 2))};
-}
 
 }  // namespace
 
@@ -153,7 +146,7 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today, FutureP
     if (length == 0 || length > 5) return {std::nullopt, kYearFormat};
     if (length < 5) return {std::nullopt, kYearIncomplete};
     if (!hasShape(text, "dd/dd")) return {std::nullopt, kYearFormat};
-    const int first = number(text.substr(0, 2)), second = number(text.substr(3, 2));
+    const int first = twoDigitsAt(text, 0), second = twoDigitsAt(text, 3);
     if (second != first + 1 && !(first == 99 && second == 0)) return {std::nullopt, kNotASchoolYear};
     if (rule == FuturePeriods::Refused && today.year % 100 < second) return {std::nullopt, kYearInFuture};
     const int secondYear = yearFromTwoDigits(second);
@@ -163,7 +156,7 @@ SchoolYearCheck checkSchoolYear(std::string_view raw, const Date& today, FutureP
 
 PeriodStep validateSchoolYearMode(std::string_view schoolYear, const Date& today, FuturePeriods rule) {
     const auto check = checkSchoolYear(schoolYear, today, rule);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
     return limitedToToday(
         accepted(PeriodMode::SchoolYear, bound(1, 8, y.first, y.firstYear), bound(31, 7, y.second, y.secondYear)),
@@ -173,7 +166,7 @@ PeriodStep validateSchoolYearMode(std::string_view schoolYear, const Date& today
 PeriodStep validateTrimester(std::string_view schoolYear, std::string_view raw, const Date& today,
                              FuturePeriods rule) {
     const auto check = checkSchoolYear(schoolYear, today, rule);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
     const auto trimester = trimmed(raw);
     if (trimester.empty())
@@ -211,7 +204,7 @@ PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view
                                      : "La date de début de 3ème trimestre est invalide (vide ou incorrecte...)");
     if (!hasShape(text, "dd/dd"))
         return refuse("Date incorrecte... Format de la date : jj/mm où jj et mm sont des chiffres.");
-    const int day = number(text.substr(0, 2)), month = number(text.substr(3, 2));
+    const int day = twoDigitsAt(text, 0), month = twoDigitsAt(text, 3);
     if (month < 3 || month > 5)
         return refuse(
             "Seules valeurs possibles pour le mois-charnière entre 2ème et 3ème trimestres : de 03, 04 ou 05");
@@ -228,10 +221,10 @@ PeriodStep validateBoundary(const SchoolYear& y, int trimester, std::string_view
 
 PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, const Date& today, FuturePeriods rule) {
     const auto check = checkSchoolYear(schoolYear, today, rule);
-    if (!check.year) return schoolYearRefusal(check.message);
+    if (check.refusal) return schoolYearRefusal(*check.refusal);
     const auto& y = *check.year;
     const auto text = trimmed(raw);
-    const int month = allDigits(text) && text.size() <= 2 ? number(text) : 0;
+    const int month = text.size() <= 2 ? parseDigits(text).value_or(0) : 0;
     if (month < 1 || month > 12)
         return refusal("Saisissez un mois correct... ( Valeurs possibles : de 1 à 12 )", {PeriodField::Month},
                        PeriodField::Month);
@@ -239,7 +232,7 @@ PeriodStep validateMonth(std::string_view schoolYear, std::string_view raw, cons
     const auto& yy = autumn ? y.first : y.second;
     const int fullYear = autumn ? y.firstYear : y.secondYear;
     return limitedToToday(accepted(PeriodMode::Month, bound(1, month, yy, fullYear),
-                                   bound(lastDay(month, number(yy)), month, yy, fullYear)),
+                                   bound(lastDay(month, fullYear % 100), month, yy, fullYear)),
                           today, rule);
 }
 
@@ -260,13 +253,14 @@ PeriodStep validateDateRange(std::string_view start, std::string_view end, const
         step.focus = startRefusal ? PeriodField::StartDate : PeriodField::EndDate;
         return step;
     }
+    // Both passed the checks above, which take only real dates.
     const auto s = trimmed(start), e = trimmed(end);
-    auto key = [](std::string_view t) { return std::string(t.substr(6, 2)) + std::string(t.substr(3, 2)) + std::string(t.substr(0, 2)); };
-    if (key(s) > key(e)) {
+    const auto first = *parseShortDate(s), last = *parseShortDate(e);
+    if (first > last) {
         step.messages.push_back("La date de fin de plage est antérieure à celle de début de plage !!! Corrigez...");
         return step;
     }
-    step.period = Period{PeriodMode::DateRange, std::string(s), std::string(e), shortDate(s), shortDate(e)};
+    step.period = Period{PeriodMode::DateRange, std::string(s), std::string(e), first, last};
     // The start was checked against today above, with its own message.
     return cut ? limitedToToday(std::move(step), today, PeriodStep{}) : step;
 }

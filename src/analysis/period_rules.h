@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calendar.h"
+#include "core/error.h"
 
 namespace tandarel {
 
@@ -58,10 +59,10 @@ struct PeriodStep {
     bool refused() const { return !messages.empty(); }
 };
 
-// The school-year checks, in their order, against today's date; the message on refusal.
+// The school-year checks, in their order, against today's date: the year, or the refusal.
 struct SchoolYearCheck {
     std::optional<SchoolYear> year;
-    std::string message;
+    Refusal refusal;
 };
 // With FuturePeriods::CutAtToday the year's own future check is left out: the period
 // that the year leads to is checked against today instead.

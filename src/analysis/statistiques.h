@@ -17,7 +17,6 @@ public:
     Statistiques(ui::AppContext& context, QWidget* parent);
 
     QCheckBox& weekBox(int slot) { return *weekBoxes_[static_cast<std::size_t>(slot)]; }
-    QGroupBox& substitutesBox() { return *substitutesBox_; }
     QLabel& substitutesLabel() { return *substitutesLabel_; }
     QLineEdit& substitutesValue() { return *substitutesValue_; }
     const std::vector<PieSector>& pie() const { return pie_; }

@@ -1,7 +1,6 @@
 #include "app/date_time_rules.h"
 
 #include <array>
-#include <limits>
 #include <utility>
 
 #include "core/calendar.h"
@@ -16,13 +15,9 @@ std::optional<int> parseWholeNumber(std::string_view text) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (text.empty() || !allDigits(text)) return std::nullopt;
-    long long value = 0;
-    for (const char digit : text) {
-        value = value * 10 + (digit - '0');
-        if (value > std::numeric_limits<int>::max()) return std::nullopt;
-    }
-    return static_cast<int>(negative ? -value : value);
+    const auto value = parseDigits(text);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 ClockEntryCheck checkClockEntry(const ClockEntry& entry) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/error.h"
+
 namespace tandarel {
 
 inline constexpr std::string_view kDateRefused = "Je refuse la date saisie... (Rappel du format : jj mm aaaa)";
@@ -26,7 +28,7 @@ struct LocalDateTime {
 
 struct ClockEntryCheck {
     // Set when a field does not hold a whole number: then nothing else is judged.
-    std::optional<std::string> notWholeNumber;
+    Refusal notWholeNumber;
     bool dateValid = false;  // a real calendar date, year 1000 to 9999
     bool timeValid = false;  // 0-23 : 0-59 : 0-59, milliseconds 0-999
     LocalDateTime value;

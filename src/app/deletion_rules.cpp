@@ -9,8 +9,6 @@
 namespace tandarel {
 namespace {
 
-int twoDigitValue(std::string_view digits) { return (digits[0] - '0') * 10 + (digits[1] - '0'); }
-
 std::string shownPath(const WeekFileTarget& target) {
     const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
     return std::string("...") + separator + target.folder + separator + target.name;
@@ -22,9 +20,10 @@ std::optional<WeekFileTarget> weekFileToDelete(std::string_view typed) {
     // Every position is an ASCII character, so counting bytes is counting characters.
     if (typed.size() != 8 || typed[2] != '/' || typed[5] != '/') return std::nullopt;
     const auto day = typed.substr(0, 2), month = typed.substr(3, 2), year = typed.substr(6, 2);
-    if (!allDigits(day) || !allDigits(month) || !allDigits(year)) return std::nullopt;
+    const auto monthValue = parseDigits(month), yearValue = parseDigits(year);
+    if (!allDigits(day) || !monthValue || !yearValue) return std::nullopt;
     WeekFileTarget target;
-    target.folder = schoolYearFolder(twoDigitValue(year), twoDigitValue(month));
+    target.folder = schoolYearFolder(*yearValue, *monthValue);
     target.name = std::string(year) + "_" + std::string(month) + "_" + std::string(day) + ".pln";
     return target;
 }
@@ -37,16 +36,17 @@ std::string missingWeekFileMessage(const WeekFileTarget& target) {
     return shownPath(target) + " : introuvable, donc non supprimé !";
 }
 
-std::optional<std::string> removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target) {
-    const auto failed = [&](const std::string& reason) {
-        return "Impossible de supprimer le fichier « " + shownPath(target) + " » : " + reason + ". Fichier conservé !";
+void removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target) {
+    const auto fail = [&](const std::string& reason) {
+        throw FileError("Impossible de supprimer le fichier « " + shownPath(target) + " » : " + reason +
+                            ". Fichier conservé !",
+                        file);
     };
     std::error_code ec;
     // A folder bearing a week file's name is not a week file: never removed.
     if (std::filesystem::is_directory(std::filesystem::symlink_status(file, ec)))
-        return failed("c'est un dossier, pas un fichier");
-    if (!std::filesystem::remove(file, ec)) return failed(ec ? systemReason(ec) : "le fichier a disparu");
-    return std::nullopt;
+        fail("c'est un dossier, pas un fichier");
+    if (!std::filesystem::remove(file, ec)) fail(ec ? systemReason(ec) : "le fichier a disparu");
 }
 
 }  // namespace tandarel

@@ -28,8 +28,8 @@ std::filesystem::path targetPath(const std::filesystem::path& dataFolder, const 
 // "...\04_05\05_04_25.pln : introuvable, donc non supprimé !" with the platform's separator.
 std::string missingWeekFileMessage(const WeekFileTarget& target);
 
-// Removes the week file; on failure (a folder of that name, no rights) nothing is
-// removed and the French message says why.
-std::optional<std::string> removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target);
+// Removes the week file. Throws FileError when it cannot (a folder of that name, no
+// rights): nothing is removed then.
+void removeWeekFile(const std::filesystem::path& file, const WeekFileTarget& target);
 
 }  // namespace tandarel

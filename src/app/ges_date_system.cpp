@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/date_time_rules.h"
+#include "core/error.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
 #include "ui/colour.h"
@@ -185,11 +186,12 @@ void Ges_date_system::onValider() {
         }
         return;
     }
-    QString reason;
-    if (!context_.clockSetter.setSystemTime(*utc, reason)) {
+    try {
+        context_.clockSetter.setSystemTime(*utc);
+    } catch (const Error& refusal) {
         context_.messages.error(QStringLiteral("Le système a refusé de changer la date et l'heure (%1)... "
                                                "Date et heure système inchangées !")
-                                    .arg(reason));
+                                    .arg(ui::toQ(refusal.what())));
         return;
     }
     timer_.start();

@@ -143,11 +143,11 @@ void Sauvegardes::restore(const ArchiveSummary& chosen) {
 
     RestoreOutcome outcome;
     try {
-        restoreDataFiles(context_.dataFolder, files, outcome);
-    } catch (const FileError& failure) {
-        if (outcome.written > 0) emit restored();
+        outcome = restoreDataFiles(context_.dataFolder, files);
+    } catch (const RestoreStopped& failure) {
+        if (failure.done().written > 0) emit restored();
         context_.messages.error(ui::toQ(failure.what()) + QStringLiteral("\r\nLa restauration s'est arrêtée : ") +
-                                counted(outcome.written, "fichier", "restauré") + QStringLiteral(" avant.") +
+                                counted(failure.done().written, "fichier", "restauré") + QStringLiteral(" avant.") +
                                 undoSentence(before));
         return;
     }

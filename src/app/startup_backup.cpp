@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "backup/backup.h"
-#include "core/file_error.h"
 #include "ui/clock.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"

@@ -7,6 +7,7 @@
 
 #include "app/deletion_rules.h"
 #include "core/text_file.h"
+#include "ui/file_errors.h"
 #include "ui/messages.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
@@ -30,8 +31,9 @@ Suppression_fichier::Suppression_fichier(ui::AppContext& context, QWidget* paren
     instruction_->setGeometry(10, 10, kContentWidth - 20, 60);
     instruction_->setFocusPolicy(Qt::NoFocus);
 
-    entryCaption_ = new QLabel(QStringLiteral("Date du lundi de la semaine à supprimer ( format jj/mm/aa ) : "), this);
-    entryCaption_->setGeometry(10, 84, 340, 17);
+    auto* entryCaption =
+        new QLabel(QStringLiteral("Date du lundi de la semaine à supprimer ( format jj/mm/aa ) : "), this);
+    entryCaption->setGeometry(10, 84, 340, 17);
     entry_ = new QLineEdit(this);
     entry_->setGeometry(355, 82, 70, 21);
 
@@ -82,9 +84,7 @@ void Suppression_fichier::deleteTarget(const WeekFileTarget& target) {
         context_.messages.inform(QStringLiteral("Suppression annulée : fichier conservé !"));
         return;
     }
-    if (const auto failure = removeWeekFile(file, target))
-        context_.messages.error(ui::toQ(*failure));
-    else
+    if (ui::reportingFileErrors(context_.messages, [&] { removeWeekFile(file, target); }))
         context_.messages.inform(QStringLiteral("Suppression confirmée : fichier détruit !"));
 }
 

@@ -2,7 +2,6 @@
 
 #include "ui/modal_window.h"
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -31,7 +30,6 @@ private:
     void resetEntry();
 
     QPlainTextEdit* instruction_ = nullptr;
-    QLabel* entryCaption_ = nullptr;
     QLineEdit* entry_ = nullptr;
     QPushButton* valider_ = nullptr;
     QPushButton* quitter_ = nullptr;

@@ -12,12 +12,6 @@ namespace {
 constexpr std::string_view kPrefix = "tandarel-";
 constexpr std::string_view kExtension = ".zip";
 
-int numberOf(std::string_view digits) {
-    int value = 0;
-    for (const char c : digits) value = value * 10 + (c - '0');
-    return value;
-}
-
 // (stamp, name) of every archive name, newest first.
 std::vector<std::pair<ArchiveStamp, std::string>> stamped(const std::vector<std::string>& names) {
     std::vector<std::pair<ArchiveStamp, std::string>> archives;
@@ -47,21 +41,20 @@ std::optional<ArchiveStamp> parseArchiveName(std::string_view name) {
     if (!name.starts_with(kPrefix) || !name.ends_with(kExtension)) return std::nullopt;
     auto body = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size());
     if (body.size() < 15 || body[4] != '-' || body[7] != '-' || body[10] != '-') return std::nullopt;
-    const auto year = body.substr(0, 4), month = body.substr(5, 2), day = body.substr(8, 2);
-    const auto hour = body.substr(11, 2), minute = body.substr(13, 2);
-    for (const auto digits : {year, month, day, hour, minute})
-        if (!allDigits(digits)) return std::nullopt;
-    ArchiveStamp stamp{{numberOf(year), numberOf(month), numberOf(day)}, numberOf(hour), numberOf(minute), 1};
+    const auto year = parseDigits(body.substr(0, 4)), month = parseDigits(body.substr(5, 2)),
+               day = parseDigits(body.substr(8, 2));
+    const auto hour = parseDigits(body.substr(11, 2)), minute = parseDigits(body.substr(13, 2));
+    if (!year || !month || !day || !hour || !minute) return std::nullopt;
+    ArchiveStamp stamp{{*year, *month, *day}, *hour, *minute, 1};
     if (!isValidDate(stamp.date.year, stamp.date.month, stamp.date.day) || stamp.hour > 23 || stamp.minute > 59)
         return std::nullopt;
     const auto rest = body.substr(15);
     if (!rest.empty()) {
         const auto sequence = rest.substr(1);
+        const auto number = parseDigits(sequence);
         // "-2" to "-999": the first archive of a minute has no number, and none has a leading zero.
-        if (rest[0] != '-' || sequence.empty() || sequence.size() > 3 || !allDigits(sequence) || sequence[0] == '0' ||
-            numberOf(sequence) < 2)
-            return std::nullopt;
-        stamp.sequence = numberOf(sequence);
+        if (rest[0] != '-' || sequence.size() > 3 || !number || sequence[0] == '0' || *number < 2) return std::nullopt;
+        stamp.sequence = *number;
     }
     return stamp;
 }

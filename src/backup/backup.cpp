@@ -23,7 +23,7 @@ std::vector<std::string> backupFolderNames(const fs::path& folder) {
         std::error_code kindError;
         if (it->is_regular_file(kindError)) names.push_back(utf8FileName(it->path()));
     }
-    if (ec) throwReadError(folder, ec.message());
+    if (ec) throwReadError(folder, systemReason(ec));
     return names;
 }
 
@@ -80,7 +80,7 @@ void removeOldArchives(const fs::path& dataFolder, const Date& today) {
         std::error_code ec;
         if (!fs::remove(archive, ec) && ec)
             throw FileError("Impossible de supprimer l'ancienne sauvegarde « " + displayPath(archive) + " » : " +
-                                ec.message(),
+                                systemReason(ec),
                             archive);
     }
 }

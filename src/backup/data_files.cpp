@@ -27,7 +27,7 @@ std::vector<std::pair<std::string, fs::path>> entriesOf(const fs::path& folder, 
         auto name = utf8FileName(it->path());
         if (keep(name, *it)) found.emplace_back(std::move(name), it->path());
     }
-    if (ec) throwReadError(folder, ec.message());
+    if (ec) throwReadError(folder, systemReason(ec));
     return found;
 }
 
@@ -69,7 +69,7 @@ fs::path createSubFolder(const fs::path& dataFolder, std::string_view name) {
     fs::create_directory(folder, ec);
     if (ec || !fs::is_directory(folder, ec))
         throw FileError("Impossible de créer le sous-dossier " + std::string(name) + " : " +
-                            (ec ? ec.message() : std::string("il n'a pas été créé")) + ".",
+                            (ec ? systemReason(ec) : std::string("il n'a pas été créé")) + ".",
                         folder);
     return folder;
 }

@@ -55,17 +55,23 @@ std::vector<DataFile> readArchiveData(const fs::path& archive) {
     return files;
 }
 
-void restoreDataFiles(const fs::path& dataFolder, const std::vector<DataFile>& files, RestoreOutcome& outcome) {
-    for (const auto& file : files) {
-        if (isWeekFileName(file.name)) createSubFolder(dataFolder, file.name.substr(0, file.name.find('/')));
-        const auto path = dataFilePath(dataFolder, file.name);
-        if (alreadyHolds(path, file.bytes)) {
-            ++outcome.unchanged;
-            continue;
+RestoreOutcome restoreDataFiles(const fs::path& dataFolder, const std::vector<DataFile>& files) {
+    RestoreOutcome outcome;
+    try {
+        for (const auto& file : files) {
+            if (isWeekFileName(file.name)) createSubFolder(dataFolder, file.name.substr(0, file.name.find('/')));
+            const auto path = dataFilePath(dataFolder, file.name);
+            if (alreadyHolds(path, file.bytes)) {
+                ++outcome.unchanged;
+                continue;
+            }
+            replaceFileAtomically(path, file.bytes);
+            ++outcome.written;
         }
-        replaceFileAtomically(path, file.bytes);
-        ++outcome.written;
+    } catch (const FileError& error) {
+        throw RestoreStopped(error, outcome);
     }
+    return outcome;
 }
 
 }  // namespace tandarel

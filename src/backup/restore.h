@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "backup/data_files.h"
+#include "core/file_error.h"
 
 namespace tandarel {
 
@@ -23,10 +24,11 @@ struct RestoreOutcome {
     int unchanged = 0;  // already held those bytes: left alone
 };
 
+using RestoreStopped = StoppedPartWay<RestoreOutcome>;
+
 // Writes each file into the data folder through the atomic replace, one by one, creating
 // school-year folders where missing. Files that are not in `files` are not touched.
-// Throws FileError at the first failure; `outcome` then tells what was done before it.
-void restoreDataFiles(const std::filesystem::path& dataFolder, const std::vector<DataFile>& files,
-                      RestoreOutcome& outcome);
+// Throws RestoreStopped at the first failure, telling what was done before it.
+RestoreOutcome restoreDataFiles(const std::filesystem::path& dataFolder, const std::vector<DataFile>& files);
 
 }  // namespace tandarel

@@ -8,7 +8,6 @@
 
 #include "core/atomic_file_platform.h"
 #include "core/file_error.h"
-#include "core/system_error_text.h"
 
 namespace tandarel {
 namespace fs = std::filesystem;
@@ -29,7 +28,6 @@ bool failsAt(const fs::path& file, const fs::path& temporary, ReplaceStage stage
     return stageHook() && stageHook()(file, temporary, stage);
 }
 
-std::string reasonOf(const std::error_code& error) { return systemReason(error); }
 std::error_code simulated(std::errc error) { return std::make_error_code(error); }
 
 // The file that the bytes are for: a link is followed to the file it names, so that
@@ -40,10 +38,10 @@ fs::path writtenFile(const fs::path& file) {
         std::error_code error;
         if (!fs::is_symlink(current, error)) return current;
         const auto next = fs::read_symlink(current, error);
-        if (error) throwWriteError(file, reasonOf(error));
+        if (error) throwWriteError(file, systemReason(error));
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    throwWriteError(file, reasonOf(simulated(std::errc::too_many_symbolic_link_levels)));
+    throwWriteError(file, systemReason(simulated(std::errc::too_many_symbolic_link_levels)));
 }
 
 std::uint64_t seed() {
@@ -81,12 +79,12 @@ fs::path createTemporary(const fs::path& file, const fs::path& target, durable::
     for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
         auto path = temporaryPathFor(target);
         if (failsAt(file, path, ReplaceStage::CreatingTemporary))
-            throwWriteError(file, reasonOf(simulated(std::errc::permission_denied)));
+            throwWriteError(file, systemReason(simulated(std::errc::permission_denied)));
         error = temporary.create(path);
         if (!error) return path;
         if (error != std::errc::file_exists) break;
     }
-    throwWriteError(file, reasonOf(error));
+    throwWriteError(file, systemReason(error));
 }
 
 }  // namespace
@@ -110,7 +108,7 @@ void replaceFileAtomically(const fs::path& file, std::string_view bytes) {
         temporary.close();
         std::error_code ignored;
         fs::remove(temporaryPath, ignored);
-        throwWriteError(file, reasonOf(error));
+        throwWriteError(file, systemReason(error));
     };
     auto stage = [&](ReplaceStage at, std::errc simulatedError) {
         if (failsAt(file, temporaryPath, at)) check(simulated(simulatedError));

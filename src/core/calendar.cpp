@@ -20,10 +20,13 @@ std::string twoDigits(int value) {
     return buffer;
 }
 
-int digitsValue(std::string_view text) {
-    int value = 0;
-    for (const char c : text) value = value * 10 + (c - '0');
-    return value;
+// The date of two-digit texts (year in the current century), when they write a real one.
+std::optional<Date> dateOfDigits(std::string_view yy, std::string_view mm, std::string_view dd) {
+    const auto year = parseDigits(yy), month = parseDigits(mm), day = parseDigits(dd);
+    if (!year || !month || !day) return std::nullopt;
+    const Date date{yearFromTwoDigits(*year), *month, *day};
+    if (!isValidDate(date.year, date.month, date.day)) return std::nullopt;
+    return date;
 }
 
 }  // namespace
@@ -87,11 +90,7 @@ std::string frenchShortDate(const Date& d) {
 
 std::optional<Date> parseShortDate(std::string_view text) {
     if (text.size() != 8 || text[2] != '/' || text[5] != '/') return std::nullopt;
-    const auto dd = text.substr(0, 2), mm = text.substr(3, 2), yy = text.substr(6, 2);
-    if (!allDigits(dd) || !allDigits(mm) || !allDigits(yy)) return std::nullopt;
-    const Date date{yearFromTwoDigits(digitsValue(yy)), digitsValue(mm), digitsValue(dd)};
-    if (!isValidDate(date.year, date.month, date.day)) return std::nullopt;
-    return date;
+    return dateOfDigits(text.substr(6, 2), text.substr(3, 2), text.substr(0, 2));
 }
 
 std::optional<std::string> longDateKey(std::string_view text) {
@@ -132,11 +131,7 @@ std::string weekFileName(const Date& monday) {
 
 std::optional<Date> parseWeekFileName(std::string_view name) {
     if (name.size() != 12 || name.substr(8) != ".pln" || name[2] != '_' || name[5] != '_') return std::nullopt;
-    const auto yy = name.substr(0, 2), mm = name.substr(3, 2), dd = name.substr(6, 2);
-    if (!allDigits(yy) || !allDigits(mm) || !allDigits(dd)) return std::nullopt;
-    const Date date{yearFromTwoDigits(digitsValue(yy)), digitsValue(mm), digitsValue(dd)};
-    if (!isValidDate(date.year, date.month, date.day)) return std::nullopt;
-    return date;
+    return dateOfDigits(name.substr(0, 2), name.substr(3, 2), name.substr(6, 2));
 }
 
 std::string schoolYearFolder(int y, int m) {
@@ -158,11 +153,8 @@ std::filesystem::path weekFilePath(const std::filesystem::path& dataFolder, cons
 
 bool isSchoolYearFolderName(std::string_view name) {
     if (name.size() != 5 || name[2] != '_') return false;
-    const auto first = name.substr(0, 2), second = name.substr(3, 2);
-    if (!allDigits(first) || !allDigits(second)) return false;
-    const int a = (first[0] - '0') * 10 + (first[1] - '0');
-    const int b = (second[0] - '0') * 10 + (second[1] - '0');
-    return b == (a + 1) % 100;
+    const auto first = parseDigits(name.substr(0, 2)), second = parseDigits(name.substr(3, 2));
+    return first && second && *second == (*first + 1) % 100;
 }
 
 }  // namespace tandarel

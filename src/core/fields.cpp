@@ -1,5 +1,7 @@
 #include "core/fields.h"
 
+#include <charconv>
+
 namespace tandarel {
 
 std::string_view trimmed(std::string_view text) {
@@ -75,6 +77,13 @@ bool allDigits(std::string_view text) {
     for (const char c : text)
         if (c < '0' || c > '9') return false;
     return true;
+}
+
+std::optional<int> parseDigits(std::string_view text) {
+    if (!allDigits(text)) return std::nullopt;
+    int value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return std::nullopt;
+    return value;
 }
 
 }  // namespace tandarel

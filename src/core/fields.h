@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ std::size_t characterCount(std::string_view utf8);
 std::string characters(std::string_view utf8, std::size_t first,
                        std::size_t count = std::string_view::npos);
 
+// Whether the text is one or more ASCII digits, and nothing else.
 bool allDigits(std::string_view text);
+// The number such a text writes (leading zeros allowed); nothing for any other text, or
+// for a number beyond the range of an int. The one reading of digits of the program.
+std::optional<int> parseDigits(std::string_view text);
 
 }  // namespace tandarel

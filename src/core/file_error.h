@@ -1,23 +1,36 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <utility>
+
+#include "core/error.h"
 
 namespace tandarel {
 
 // An input/output failure on a data file. `what()` is the French sentence shown to
 // the user: it names the file and the system's reason. The operation that met it stops.
-class FileError : public std::runtime_error {
+class FileError : public Error {
 public:
     FileError(const std::string& frenchMessage, std::filesystem::path file)
-        : std::runtime_error(frenchMessage), file_(std::move(file)) {}
+        : Error(frenchMessage), file_(std::move(file)) {}
     const std::filesystem::path& file() const { return file_; }
 
 private:
     std::filesystem::path file_;
+};
+
+// A FileError met part-way through a series of files: it carries what was done before it,
+// so that the user is told both.
+template <typename Done>
+class StoppedPartWay : public FileError {
+public:
+    StoppedPartWay(const FileError& error, Done done) : FileError(error), done_(std::move(done)) {}
+    const Done& done() const { return done_; }
+
+private:
+    Done done_;
 };
 
 // The path as the user knows it: relative to the data folder when it lies inside it.

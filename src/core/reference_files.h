@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +11,11 @@ namespace tandarel {
 inline constexpr std::string_view kSubstitutesFile = "personnels.pln";
 inline constexpr std::string_view kSchoolsFile = "Rattachements.pln";
 inline constexpr std::string_view kWorkingWeekFile = "semaine.pln";
+// The substitutes list's working copies while its window is open: the list as it was
+// when the window opened, and as edited. The timetable transfer compares them, then
+// removes both.
+inline constexpr std::string_view kOldSubstitutesFile = "personnels.alt";
+inline constexpr std::string_view kEditedSubstitutesFile = "personnels.tmp";
 
 inline constexpr std::string_view kSubstitutesTitle = "Fichier des personnels remplaçants";
 inline constexpr std::string_view kSchoolsTitle = "Fichier des Rattachements";

@@ -11,8 +11,6 @@
 namespace tandarel {
 namespace {
 
-constexpr std::string_view kOldListFile = "personnels.alt";
-constexpr std::string_view kEditedListFile = "personnels.tmp";
 constexpr int kFieldCount = 5;
 
 std::string Substitute::*const kFields[kFieldCount] = {&Substitute::Nom, &Substitute::Commune,
@@ -57,7 +55,7 @@ ListWindow::Rows Personnels::load() {
     setTitles(missing);
     if (missing) return {Row(kFieldCount)};
     // The list as it stands now: what the timetable transfer compares the edited list with.
-    replaceFileAtomically(context_.file(kOldListFile), readFileBytes(file));
+    replaceFileAtomically(context_.file(kOldSubstitutesFile), readFileBytes(file));
     return rowsOf(parseSubstitutes(readTextLines(file)));
 }
 
@@ -88,7 +86,7 @@ void Personnels::onQuitter() {
         transfer_->finish();
         return;
     }
-    if (!writeRecords(kEditedListFile, list)) return;
+    if (!writeRecords(kEditedSubstitutesFile, list)) return;
     stopEditing();
     if (list.size() >= 2) {
         sortSubstitutes(list);

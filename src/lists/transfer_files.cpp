@@ -3,37 +3,26 @@
 #include <system_error>
 
 #include "core/file_error.h"
-#include "core/system_error_text.h"
 #include "core/text_file.h"
 #include "core/utf8_path.h"
 #include "core/week_layout.h"
 
 namespace tandarel {
-namespace {
-
-constexpr std::string_view kOldListFile = "personnels.alt";
-constexpr std::string_view kEditedListFile = "personnels.tmp";
-
-}  // namespace
 
 WorkingLists readWorkingLists(const std::filesystem::path& dataFolder) {
     WorkingLists lists;
-    const auto oldList = dataFolder / kOldListFile;
+    const auto oldList = dataFolder / kOldSubstitutesFile;
     if (entryExists(oldList)) lists.oldLines = readTextLines(oldList);
-    lists.editedLines = readTextLines(dataFolder / kEditedListFile);
+    lists.editedLines = readTextLines(dataFolder / kEditedSubstitutesFile);
     return lists;
 }
 
-std::vector<std::string> removeWorkingLists(const std::filesystem::path& dataFolder) {
-    std::vector<std::string> failures;
-    for (const auto name : {kOldListFile, kEditedListFile}) {
-        const auto file = dataFolder / name;
-        if (!entryExists(file)) continue;
-        std::error_code ec;
-        std::filesystem::remove(file, ec);
-        if (ec) failures.push_back("Impossible de supprimer le fichier " + displayPath(file) + " : " + systemReason(ec));
-    }
-    return failures;
+void removeWorkingList(const std::filesystem::path& dataFolder, std::string_view name) {
+    const auto file = dataFolder / name;
+    if (!entryExists(file)) return;
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    if (ec) throw FileError("Impossible de supprimer le fichier " + displayPath(file) + " : " + systemReason(ec), file);
 }
 
 RewriteSources readRewriteSources(const std::filesystem::path& dataFolder) {
@@ -63,19 +52,25 @@ SchoolYearWeeks schoolYearWeeks(const std::filesystem::path& dataFolder, const D
     return weeks;
 }
 
-void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
-                      const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
-                      const SlotPatterns& patterns, RewriteOutcome& outcome) {
-    for (const auto& name : fileNames) {
-        const auto file = folder / pathFromUtf8(name);
-        auto lines = rewriteWeekLines(readTextLines(file), newList, pairing, patterns);
-        if (!lines) {
-            outcome.leftAlone.push_back(name);
-            continue;
+RewriteOutcome rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
+                                const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
+                                const SlotPatterns& patterns) {
+    RewriteOutcome outcome;
+    try {
+        for (const auto& name : fileNames) {
+            const auto file = folder / pathFromUtf8(name);
+            auto lines = rewriteWeekLines(readTextLines(file), newList, pairing, patterns);
+            if (!lines) {
+                outcome.leftAlone.push_back(name);
+                continue;
+            }
+            writeTextLines(file, *lines);
+            outcome.rewritten.push_back(name);
         }
-        writeTextLines(file, *lines);
-        outcome.rewritten.push_back(name);
+    } catch (const FileError& error) {
+        throw RewriteStopped(error, outcome);
     }
+    return outcome;
 }
 
 }  // namespace tandarel

@@ -2,25 +2,27 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calendar.h"
+#include "core/file_error.h"
 #include "lists/transfer_rules.h"
 
 namespace tandarel {
 
 // The two lists the change test compares, as lines: the list as it was when the
-// window opened (personnels.alt, no lines when missing) and as edited (personnels.tmp).
-// Throws FileError when either cannot be read.
+// window opened (kOldSubstitutesFile, no lines when missing) and as edited
+// (kEditedSubstitutesFile). Throws FileError when either cannot be read.
 struct WorkingLists {
     std::vector<std::string> oldLines;
     std::vector<std::string> editedLines;
 };
 WorkingLists readWorkingLists(const std::filesystem::path& dataFolder);
 
-// Removes personnels.alt and personnels.tmp where they are; the French sentence of each
-// that could not be removed (a folder of that name stays).
-std::vector<std::string> removeWorkingLists(const std::filesystem::path& dataFolder);
+// Removes one working copy of the list (kOldSubstitutesFile or kEditedSubstitutesFile)
+// where it is. Throws FileError when it cannot (a folder of that name stays).
+void removeWorkingList(const std::filesystem::path& dataFolder, std::string_view name);
 
 // What a rewrite takes from the data folder: the day cells of a new block
 // (semaine.pln) and the sorted new list (personnels.pln). Throws FileError.
@@ -47,12 +49,14 @@ struct RewriteOutcome {
     std::vector<std::string> leftAlone;   // files without the week layout, not touched
 };
 
+using RewriteStopped = StoppedPartWay<RewriteOutcome>;
+
 // Rewrites the named week files of `folder` in order, each replaced in one step.
-// Throws FileError on the first file that cannot be read or written; `outcome`
-// then tells what was done before it.
-void rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
-                      const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
-                      const SlotPatterns& patterns, RewriteOutcome& outcome);
+// Throws RewriteStopped on the first file that cannot be read or written, telling
+// what was done before it.
+RewriteOutcome rewriteWeekFiles(const std::filesystem::path& folder, const std::vector<std::string>& fileNames,
+                                const std::vector<Substitute>& newList, const std::vector<PairingRow>& pairing,
+                                const SlotPatterns& patterns);
 
 }  // namespace tandarel
 

@@ -8,13 +8,13 @@ namespace tandarel {
 namespace {
 
 TransferMessage inform(std::string text) { return {TransferMessage::Kind::Inform, std::move(text)}; }
+TransferMessage error(std::string text) { return {TransferMessage::Kind::Error, std::move(text)}; }
 
 // Runs `work`; a FileError becomes the error box of its sentence and the work stops there.
 template <typename Work>
 bool collectingFileErrors(TransferMessages& said, Work&& work) {
-    return reportingFileErrors(std::forward<Work>(work), [&](std::string text) {
-        said.push_back({TransferMessage::Kind::Error, std::move(text)});
-    });
+    return reportingFileErrors(std::forward<Work>(work),
+                               [&](std::string text) { said.push_back(error(std::move(text))); });
 }
 
 }  // namespace
@@ -90,7 +90,12 @@ TransferMessages TransferSession::endWeekChoice() {
     RewriteOutcome outcome;
     const bool done = collectingFileErrors(said, [&] {
         const auto sources = readRewriteSources(dataFolder_);
-        rewriteWeekFiles(weeks_.folder, ticked, sources.newList, pairing_, sources.patterns, outcome);
+        try {
+            outcome = rewriteWeekFiles(weeks_.folder, ticked, sources.newList, pairing_, sources.patterns);
+        } catch (const RewriteStopped& stopped) {
+            outcome = stopped.done();  // the weeks left alone before the failure are named too
+            throw;
+        }
     });
     if (!outcome.leftAlone.empty()) said.push_back(inform(leftAloneMessage(weeks_.folderName, outcome.leftAlone)));
     if (done && !outcome.rewritten.empty())
@@ -102,7 +107,8 @@ TransferMessages TransferSession::finish() { return finishing({}); }
 
 TransferMessages TransferSession::finishing(TransferMessages said) {
     reset();
-    for (auto& failure : removeWorkingLists(dataFolder_)) said.push_back({TransferMessage::Kind::Error, std::move(failure)});
+    for (const auto name : {kOldSubstitutesFile, kEditedSubstitutesFile})
+        collectingFileErrors(said, [&] { removeWorkingList(dataFolder_, name); });
     stage_ = Stage::Finished;
     return said;
 }

@@ -57,7 +57,7 @@ public:
     // "Fin de choix": rewrites the ticked weeks, then ends.
     TransferMessages endWeekChoice();
 
-    // Clears what the transfer holds, removes personnels.alt and personnels.tmp, and ends.
+    // Clears what the transfer holds, removes the working copies of the list, and ends.
     TransferMessages finish();
 
 private:

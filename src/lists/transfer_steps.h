@@ -35,7 +35,6 @@ public:
     void finish();
 
     QTableWidget& pairingGrid() { return *pairingGrid_; }
-    QLabel& pairingHint() { return *pairingHint_; }
     QLabel& remark() { return *remark_; }
     QPushButton& newListDone() { return *newListDone_; }
     QGroupBox& nameFrame() { return *nameFrame_; }

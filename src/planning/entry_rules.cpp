@@ -69,13 +69,12 @@ bool markOutOfSchoolTime(WeekGrid& grid, int row, int column) {
 }
 
 int readCount(std::string_view cell) {
-    const auto text = trimmed(cell);
-    const auto marked = splitMarked(text);
-    if (!marked || marked->rest.empty() || !allDigits(marked->rest)) return 0;
+    const auto marked = splitMarked(trimmed(cell));
+    if (!marked || !allDigits(marked->rest)) return 0;
     // Longer counts (hand edits, files of earlier versions) read as their value, held
     // back at a bound that no "+" or "-" could overflow.
     if (marked->rest.size() > 6) return 999999;
-    return std::stoi(marked->rest);
+    return parseDigits(marked->rest).value_or(0);
 }
 
 bool stepCount(WeekGrid& grid, int row, int column, int step) {

@@ -57,9 +57,7 @@ public:
     FrozenGrid(QAbstractItemModel& model, ui::Messages& messages, QWidget* parent);
 
     PlanningTableView& body() { return *body_; }
-    QTableView& headerRow() { return *top_; }
     QTableView& labelColumns() { return *left_; }
-    QTableView& corner() { return *corner_; }
 
     // Where a cell is drawn, in the grid's own coordinates (the fixed cells included).
     QRect cellRect(int row, int column) const;

@@ -18,7 +18,6 @@ public:
                 const std::vector<int>& tops, QWidget* parent);
 
     QRadioButton& option(int index) { return *options_[static_cast<std::size_t>(index)]; }
-    int optionCount() const { return static_cast<int>(options_.size()); }
     void clear();
 
 signals:

@@ -47,8 +47,6 @@ public:
     OptionGroup& motifGroup() { return *motifGroup_; }
     OptionGroup& copyGroup() { return *copyGroup_; }
     OptionGroup& extendGroup() { return *extendGroup_; }
-    int selectedRow() const { return selectedRow_; }
-    int selectedColumn() const { return selectedColumn_; }
     bool editing() const { return editing_; }
 
     QLabel& readOnlyNotice() { return *readOnlyNotice_; }

@@ -10,7 +10,6 @@
 #include "planning/remplacements.h"
 #include "planning/week_grid_model.h"
 #include "ui/messages.h"
-#include "ui/qt_text.h"
 #include "ui/screen.h"
 #include "ui/text_guard.h"
 

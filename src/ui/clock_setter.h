@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QString>
 #include <memory>
 
 namespace tandarel::ui {
@@ -10,8 +9,9 @@ namespace tandarel::ui {
 class ClockSetter {
 public:
     virtual ~ClockSetter() = default;
-    // `utc` is the new time in UTC. On refusal returns false and fills `reason` (French).
-    virtual bool setSystemTime(const QDateTime& utc, QString& reason) = 0;
+    // `utc` is the new time in UTC. Throws tandarel::Error, the system's reason (in French
+    // where the program words it), when the system refuses.
+    virtual void setSystemTime(const QDateTime& utc) = 0;
 };
 
 std::unique_ptr<ClockSetter> makeSystemClockSetter();

@@ -1,3 +1,4 @@
+#include "core/error.h"
 #include "ui/clock_setter.h"
 
 namespace tandarel::ui {
@@ -5,9 +6,8 @@ namespace {
 
 class UnsupportedClockSetter final : public ClockSetter {
 public:
-    bool setSystemTime(const QDateTime&, QString& reason) override {
-        reason = QStringLiteral("ce système ne permet pas de régler l'heure depuis le programme");
-        return false;
+    void setSystemTime(const QDateTime&) override {
+        throw Error("ce système ne permet pas de régler l'heure depuis le programme");
     }
 };
 

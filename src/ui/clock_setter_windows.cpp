@@ -1,5 +1,4 @@
 #include "ui/clock_setter.h"
-#include "ui/qt_text.h"
 #include "ui/windows_clock.h"
 
 namespace tandarel::ui {
@@ -7,16 +6,11 @@ namespace {
 
 class WindowsClockSetter final : public ClockSetter {
 public:
-    bool setSystemTime(const QDateTime& utc, QString& reason) override {
+    void setSystemTime(const QDateTime& utc) override {
         const QDate date = utc.date();
         const QTime time = utc.time();
-        std::string refusal;
-        if (setWindowsClock({date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(),
-                             time.msec()},
-                            refusal))
-            return true;
-        reason = toQ(refusal);
-        return false;
+        setWindowsClock(
+            {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), time.msec()});
     }
 };
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "core/file_error.h"
+#include "core/error.h"
 #include "ui/messages.h"
 
 namespace tandarel::ui {
@@ -22,9 +22,9 @@ void report(const QString& text) {
 
 void GuardedApplication::setReporter(Messages* messages) { reporter = messages; }
 
-QString unexpectedErrorText(const char* what, bool fileError) {
+QString unexpectedErrorText(const char* what, bool programError) {
     const QString reason = QString::fromUtf8(what ? what : "").trimmed();
-    if (fileError && !reason.isEmpty()) return reason;
+    if (programError && !reason.isEmpty()) return reason;
     QString text = QStringLiteral("Une erreur inattendue a interrompu l'opération en cours");
     if (!reason.isEmpty()) text += QStringLiteral(" (") + reason + QLatin1Char(')');
     return text + QStringLiteral(". Le programme continue ; les fichiers déjà enregistrés restent tels quels.");
@@ -33,7 +33,7 @@ QString unexpectedErrorText(const char* what, bool fileError) {
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const FileError& failure) {
+    } catch (const Error& failure) {
         report(unexpectedErrorText(failure.what(), true));
     } catch (const std::exception& failure) {
         report(unexpectedErrorText(failure.what(), false));

@@ -22,8 +22,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// What the planner reads about an exception: a file error's own French sentence, or a
-// sentence around any other exception's text (`what` empty when it has none).
-QString unexpectedErrorText(const char* what, bool fileError);
+// What the planner reads about an exception: the program's own French sentence (a
+// tandarel::Error), or a sentence around any other exception's text (`what` empty when it has none).
+QString unexpectedErrorText(const char* what, bool programError);
 
 }  // namespace tandarel::ui

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 namespace tandarel::ui {
 
 // The Windows half of the clock setter, without Qt, so that the Windows build of the
@@ -10,8 +8,8 @@ struct UtcClockTime {
     int year, month, day, hour, minute, second, millisecond;
 };
 
-// Sets the system clock and tells the taskbar. On refusal returns false and fills
-// `reason` with the system's wording (UTF-8).
-bool setWindowsClock(const UtcClockTime& utc, std::string& reason);
+// Sets the system clock and tells the taskbar. Throws tandarel::Error, the system's
+// wording, when the system refuses.
+void setWindowsClock(const UtcClockTime& utc);
 
 }  // namespace tandarel::ui

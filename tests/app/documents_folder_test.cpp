@@ -64,6 +64,9 @@ TEST_F(DocumentsDataFolder, AFileInTheWayIsNamedAndNothingIsEntered) {
     EXPECT_TRUE(messages.errors()[0].startsWith(QStringLiteral("Impossible d'utiliser le dossier des données « ") +
                                                 QString::fromStdString((documents / "Tandarel").string()) + " » : "))
         << messages.errors()[0].toStdString();
+    // The reason in French, whatever the system's language.
+    EXPECT_TRUE(messages.errors()[0].endsWith(QStringLiteral(" : Un élément du chemin n'est pas un dossier")))
+        << messages.errors()[0].toStdString();
 }
 #endif
 

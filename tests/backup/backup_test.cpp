@@ -75,14 +75,29 @@ TEST_F(BackupTest, AnArchiveRestoresTheDataFilesByteForByte) {
     write("personnels.pln", "chang\xE9\r\n");
     fs::remove_all(data / "05_06");
     write("05_06/05_09_12.pln", "semaine ajout\xE9" "e depuis\r\n");
-    RestoreOutcome outcome;
-    restoreDataFiles(data, readArchiveData(data / "sauvegardes/tandarel-2026-12-08-0930.zip"), outcome);
+    const auto outcome = restoreDataFiles(data, readArchiveData(data / "sauvegardes/tandarel-2026-12-08-0930.zip"));
     EXPECT_EQ(outcome.written, 2);
     EXPECT_EQ(outcome.unchanged, 3);
     for (const auto& file : original) EXPECT_EQ(read(file.name), file.bytes) << file.name;
     // Not in the archive, or not data: left as they are.
     EXPECT_EQ(read("05_06/05_09_12.pln"), "semaine ajout\xE9" "e depuis\r\n");
     EXPECT_EQ(read("notes.txt"), "pas une donn\xE9" "e");
+}
+
+TEST_F(BackupTest, ARestoreStoppedPartWaySaysWhatItWroteBefore) {
+    const std::vector<DataFile> files = {
+        {"Rattachements.pln", "A\r\n"}, {"personnels.pln", "B\r\n"}, {"semaine.pln", "C\r\n"}};
+    setReplaceFaultHook([](const fs::path& file) { return file.filename() == "personnels.pln"; });
+    try {
+        restoreDataFiles(data, files);
+        ADD_FAILURE() << "the failing write must stop the restore";
+    } catch (const RestoreStopped& stopped) {
+        EXPECT_EQ(stopped.done().written, 1);
+        EXPECT_NE(std::string(stopped.what()).find("personnels.pln"), std::string::npos) << stopped.what();
+    }
+    setReplaceFaultHook({});
+    EXPECT_EQ(read("Rattachements.pln"), "A\r\n");
+    EXPECT_EQ(read("semaine.pln"), "LUM;LUAM;;;;;;;;;;;\r\n");
 }
 
 TEST_F(BackupTest, OneArchiveADayUnlessTheDataChanged) {
@@ -195,8 +210,7 @@ TEST_F(BackupTest, AnArchiveIsInputItsUnsafeOrForeignMembersAreNeverWritten) {
 
     put({{"personnels.pln", "restauré"}, {"notes.txt", "x"}, {"sauvegardes/05_04_25.pln", "x"},
          {"04_05/sub/05_04_25.pln", "x"}, {"06_07/06_09_04.pln", "nouvelle"}});
-    RestoreOutcome outcome;
-    restoreDataFiles(data, readArchiveData(archive), outcome);
+    restoreDataFiles(data, readArchiveData(archive));
     EXPECT_EQ(read("personnels.pln"), "restauré");
     EXPECT_EQ(read("06_07/06_09_04.pln"), "nouvelle");
     EXPECT_EQ(read("notes.txt"), "pas une donn\xE9" "e");

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <vector>
 
+#include "core/error.h"
 #include "ui/clock.h"
 #include "ui/clock_setter.h"
 
@@ -20,10 +21,9 @@ private:
 
 class FakeClockSetter final : public ui::ClockSetter {
 public:
-    bool setSystemTime(const QDateTime& utc, QString& reason) override {
+    void setSystemTime(const QDateTime& utc) override {
         calls.push_back(utc);
-        if (!accept) reason = QStringLiteral("refusé par le test");
-        return accept;
+        if (!accept) throw Error("refusé par le test");
     }
     std::vector<QDateTime> calls;
     bool accept = true;
