@@ -61,11 +61,11 @@ int runBilanTool(const std::vector<std::string>& all, const std::filesystem::pat
             arguments.push_back(argument);
     }
     // arguments[0] is "bilan".
-    if (arguments.size() < 2) throw ReportUsageError{"bilan manquant (remplacants, ecoles, enseignants, alertes ou comparaison)"};
+    if (arguments.size() < 2) throw ReportUsageError("bilan manquant (remplacants, ecoles, enseignants, alertes ou comparaison)");
     const auto kind = bilanKindOfWord(arguments[1]);
     if (!kind)
-        throw ReportUsageError{"bilan inconnu « " + arguments[1] +
-                               " » (remplacants, ecoles, enseignants, alertes ou comparaison)"};
+        throw ReportUsageError("bilan inconnu « " + arguments[1] +
+                               " » (remplacants, ecoles, enseignants, alertes ou comparaison)");
     if (*kind == BilanKind::Comparison) {
         const auto periodKind = periodKindFromArguments({arguments.begin() + 2, arguments.end()}, 0);
         const auto comparison = compareSchoolYears(dataFolder, periodKind, today);

@@ -15,12 +15,6 @@ std::optional<std::size_t> motifOf(char letter) {
     return std::nullopt;
 }
 
-int countValue(std::string_view digits) {
-    int value = 0;
-    for (const char c : digits) value = value * 10 + (c - '0');
-    return value;
-}
-
 }  // namespace
 
 void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplacementAnalysis& analysis,
@@ -39,10 +33,9 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
             const auto marker = WeekTable::storedMarker();
             if (cell.size() <= 2 || cell.substr(1, marker.size()) != marker) continue;
             const auto letter = cell.substr(0, 1), count = cell.substr(1 + marker.size());
-            int n = 0;
-            if (allDigits(count) && count.size() <= 3)
-                n = countValue(count);
-            else
+            const auto value = count.size() <= 3 ? parseDigits(count) : std::nullopt;
+            const int n = value.value_or(0);
+            if (!value)
                 messages.push_back("Je ne traite pas la donnée suivante : " + WeekTable::text(letter) +
                                    std::string(kMotifMarker) + WeekTable::text(count) + " !");
             // Only the four motifs count: the overall total stays the sum of theirs.

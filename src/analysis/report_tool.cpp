@@ -28,13 +28,13 @@ Request parse(std::vector<std::string> arguments, const Date& today) {
     const auto csv = std::remove(arguments.begin(), arguments.end(), "--csv");
     request.csv = csv != arguments.end();
     arguments.erase(csv, arguments.end());
-    if (arguments.size() < 2) throw ReportUsageError{"arguments manquants"};
+    if (arguments.size() < 2) throw ReportUsageError("arguments manquants");
     if (arguments[0] == "remplacements")
         request.replacements = true;
     else if (arguments[0] == "non-remplacements")
         request.replacements = false;
     else
-        throw ReportUsageError{"analyse inconnue « " + arguments[0] + " » (remplacements ou non-remplacements)"};
+        throw ReportUsageError("analyse inconnue « " + arguments[0] + " » (remplacements ou non-remplacements)");
     request.step = periodFromArguments(arguments, 1, today, FuturePeriods::Refused);
     return request;
 }
@@ -117,12 +117,12 @@ std::string padded(std::string_view text, std::size_t width, bool right) {
 }  // namespace
 
 PeriodKind periodKindFromArguments(const std::vector<std::string>& a, std::size_t yearWords) {
-    if (a.empty()) throw ReportUsageError{"arguments manquants"};
+    if (a.empty()) throw ReportUsageError("arguments manquants");
     const auto& mode = a[0];
     const std::size_t at = 1 + yearWords;  // the first entry after the school year
     auto expect = [&](std::size_t low, std::size_t high) {
         if (a.size() < at + low || a.size() > at + high)
-            throw ReportUsageError{"nombre d'arguments incorrect pour « " + mode + " »"};
+            throw ReportUsageError("nombre d'arguments incorrect pour « " + mode + " »");
     };
     PeriodKind kind;
     if (mode == "annee") {
@@ -132,7 +132,7 @@ PeriodKind periodKindFromArguments(const std::vector<std::string>& a, std::size_
         kind.mode = PeriodMode::Trimester;
         kind.trimester = a[at];
         if (a.size() == at + 2) {
-            if (trimmed(kind.trimester) == "1") throw ReportUsageError{"la date-charnière ne sert qu'aux trimestres 2 et 3"};
+            if (trimmed(kind.trimester) == "1") throw ReportUsageError("la date-charnière ne sert qu'aux trimestres 2 et 3");
             kind.boundary = a[at + 1];
         }
     } else if (mode == "mois") {
@@ -140,8 +140,8 @@ PeriodKind periodKindFromArguments(const std::vector<std::string>& a, std::size_
         kind.mode = PeriodMode::Month;
         kind.month = a[at];
     } else {
-        throw ReportUsageError{"type de plage inconnu « " + mode + " » " +
-                               (yearWords ? "(annee, trimestre, mois ou plage)" : "(annee, trimestre ou mois)")};
+        throw ReportUsageError("type de plage inconnu « " + mode + " » " +
+                               (yearWords ? "(annee, trimestre, mois ou plage)" : "(annee, trimestre ou mois)"));
     }
     return kind;
 }
@@ -152,7 +152,7 @@ PeriodStep periodFromArguments(const std::vector<std::string>& arguments, std::s
     const std::vector<std::string> a(arguments.begin() + static_cast<std::ptrdiff_t>(std::min(first, arguments.size())),
                                      arguments.end());
     if (!a.empty() && a[0] == "plage") {
-        if (a.size() != 3) throw ReportUsageError{"nombre d'arguments incorrect pour « plage »"};
+        if (a.size() != 3) throw ReportUsageError("nombre d'arguments incorrect pour « plage »");
         return validateDateRange(a[1], a[2], today, rule);
     }
     return periodOfKind(periodKindFromArguments(a, 1), a[1], today, rule);
@@ -247,7 +247,7 @@ int runAnalysisReport(const std::vector<std::string>& arguments, const std::file
         }
         return run(request, dataFolder, out, err);
     } catch (const ReportUsageError& usage) {
-        err << "tandarel-analyse : " << usage.reason << "\nEssayez « tandarel-analyse --help ».\n";
+        err << "tandarel-analyse : " << usage.what() << "\nEssayez « tandarel-analyse --help ».\n";
         return kReportRefused;
     } catch (const FileError& failure) {
         // What the files before an unreadable one said comes first, as in the windows.

@@ -8,6 +8,7 @@
 #include "analysis/period_rules.h"
 #include "analysis/replacement_analysis.h"
 #include "core/calendar.h"
+#include "core/error.h"
 
 namespace tandarel {
 
@@ -27,8 +28,8 @@ std::string reportHelp();
 
 // What the analyses and the bilans of the tool share.
 // Arguments the tool cannot take: the reason, in French.
-struct ReportUsageError {
-    std::string reason;
+struct ReportUsageError : Error {
+    using Error::Error;
 };
 // The kind of period of "annee", "trimestre T [JJ/MM]" or "mois M", whose mode word is
 // arguments[0], followed by `yearWords` words (1: the school year "AA/AA", 0: none).

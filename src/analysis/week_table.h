@@ -39,7 +39,7 @@ public:
 
     // Why the bytes cannot be a week file (weekSizeProblem: too many lines or fields to
     // hold), if they cannot; such a table has no day columns.
-    const std::optional<std::string>& shapeProblem() const { return shapeProblem_; }
+    const Refusal& shapeProblem() const { return shapeProblem_; }
 
     int rowCount() const { return static_cast<int>(lines_.size()); }
     int dayCount() const { return days_; }
@@ -107,7 +107,7 @@ private:
     mutable std::vector<char> htsDays_;  // per day: every line below the header is "HTS"
     std::vector<std::string> headers_;
     int days_ = 0;
-    std::optional<std::string> shapeProblem_;
+    Refusal shapeProblem_;
 };
 
 // The analysed day columns [first, last] of one file; empty when first > last.

@@ -17,6 +17,9 @@ std::optional<WeekGrid> loadWeek(const std::filesystem::path& dataFolder, const 
     return parseWeekLines(lines);
 }
 
+namespace {
+
+// A file that already holds exactly these bytes is left alone.
 void saveWeekFile(const std::filesystem::path& file, const WeekGrid& grid) {
     const auto bytes = encodeTextLines(formatWeekLines(grid), file);
     std::error_code ec;
@@ -29,6 +32,8 @@ void saveWeekFile(const std::filesystem::path& file, const WeekGrid& grid) {
     }
     replaceFileAtomically(file, bytes);
 }
+
+}  // namespace
 
 void saveWeek(const std::filesystem::path& dataFolder, const Date& monday, const WeekGrid& grid) {
     const auto folderName = schoolYearFolder(monday);

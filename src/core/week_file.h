@@ -19,7 +19,4 @@ std::optional<WeekGrid> loadWeek(const std::filesystem::path& dataFolder, const 
 // "Impossible de créer le sous-dossier " + folder when the folder cannot be made.
 void saveWeek(const std::filesystem::path& dataFolder, const Date& monday, const WeekGrid& grid);
 
-// The same for an explicit path (the timetable transfer rewrites listed files).
-void saveWeekFile(const std::filesystem::path& file, const WeekGrid& grid);
-
 }  // namespace tandarel

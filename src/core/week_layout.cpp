@@ -32,14 +32,14 @@ bool holdsTextBeyond(std::string_view line, std::size_t columns) {
 
 }  // namespace
 
-std::optional<std::string> weekSizeProblem(std::size_t lineCount, std::size_t firstLineFields) {
+Refusal weekSizeProblem(std::size_t lineCount, std::size_t firstLineFields) {
     if (lineCount > static_cast<std::size_t>(kMaxWeekRows)) return "il a " + std::to_string(lineCount) + " lignes";
     if (firstLineFields > static_cast<std::size_t>(kMaxWeekColumns))
         return "sa première ligne a " + std::to_string(firstLineFields) + " champs";
     return std::nullopt;
 }
 
-std::optional<std::string> weekShapeProblem(const std::vector<std::string>& lines) {
+Refusal weekShapeProblem(const std::vector<std::string>& lines) {
     const auto columns = lines.empty() ? 0 : countFields(lines.front());
     if (auto problem = weekSizeProblem(lines.size(), columns)) return problem;
     // Shown, such a text would be dropped by the next save without the planner ever seeing it.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/error.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
 
@@ -90,11 +91,11 @@ inline constexpr int kMaxWeekColumns = 64;
 inline constexpr int kMaxWeekRows = 100000;
 // Why a file of `lineCount` lines, `firstLineFields` fields in its first, is too large
 // to be a week, if it is.
-std::optional<std::string> weekSizeProblem(std::size_t lineCount, std::size_t firstLineFields);
+Refusal weekSizeProblem(std::size_t lineCount, std::size_t firstLineFields);
 // Why lines cannot be a week shown in the grid, if they cannot: too large, or a line
 // holding text beyond the fields of the first line (which the grid would not show and
 // the next save would drop).
-std::optional<std::string> weekShapeProblem(const std::vector<std::string>& lines);
+Refusal weekShapeProblem(const std::vector<std::string>& lines);
 // The error for a week file whose shape is refused: the file, the problem, then what
 // follows from it (a sentence).
 FileError unreadableWeekError(const std::filesystem::path& file, std::string_view problem,
