@@ -134,15 +134,15 @@ void PeriodDialogue::validate(PeriodMode mode) {
     const auto today = clock_.today();
     PeriodStep step;
     switch (mode) {
-        case PeriodMode::SchoolYear: step = validateSchoolYearMode(text(PeriodField::SchoolYear), today); break;
+        case PeriodMode::SchoolYear: step = validateSchoolYearMode(text(PeriodField::SchoolYear), today, futureRule_); break;
         case PeriodMode::Trimester:
-            step = validateTrimester(text(PeriodField::SchoolYear), text(PeriodField::Trimester), today);
+            step = validateTrimester(text(PeriodField::SchoolYear), text(PeriodField::Trimester), today, futureRule_);
             break;
         case PeriodMode::Month:
-            step = validateMonth(text(PeriodField::SchoolYear), text(PeriodField::Month), today);
+            step = validateMonth(text(PeriodField::SchoolYear), text(PeriodField::Month), today, futureRule_);
             break;
         case PeriodMode::DateRange:
-            step = validateDateRange(text(PeriodField::StartDate), text(PeriodField::EndDate), today);
+            step = validateDateRange(text(PeriodField::StartDate), text(PeriodField::EndDate), today, futureRule_);
             break;
     }
     if (step.boundaryTrimester != 0) {
@@ -158,7 +158,8 @@ void PeriodDialogue::validate(PeriodMode mode) {
 
 void PeriodDialogue::validateBoundaryDate() {
     if (!boundaryYear_) return;
-    apply(validateBoundary(*boundaryYear_, boundaryTrimester_, ui::fromQ(field(PeriodField::Boundary).text())),
+    apply(validateBoundary(*boundaryYear_, boundaryTrimester_, ui::fromQ(field(PeriodField::Boundary).text()),
+                           clock_.today(), futureRule_),
           false);
 }
 
