@@ -74,7 +74,7 @@ Bilans::Bilans(ui::AppContext& context, QWidget* parent)
     periodLabel_->setFont(bold);
     table_ = new BilanTable(result_);
     chart_ = new BilanChart(result_);
-    chart_->setGeometry(620, 38, 370, 400);
+    chart_->setGeometry(740, 38, 250, 400);
     connect(table_, &BilanTable::rowActivated, this, &Bilans::showDetails);
     detailsLabel_ = makeTitleBar(QString(), QRect(10, 446, 980, 18), result_);
     details_ = new QTableWidget(0, 5, result_);
@@ -184,7 +184,7 @@ void Bilans::showReport(BilanReport report) {
     periodLabel_->setText(ui::toQ(report_->title) + QStringLiteral(" — ") + ui::toQ(report_->periodText));
     auto bars = bilanBars(*report_);
     const bool charted = kind_ == BilanKind::Substitutes || kind_ == BilanKind::Schools || kind_ == BilanKind::Teachers;
-    table_->setGeometry(10, 38, charted ? 600 : 980, 400);
+    table_->setGeometry(10, 38, charted ? 720 : 980, 400);
     chart_->setVisible(charted);
     chart_->setBars(std::move(bars));
     table_->setReport(*report_);

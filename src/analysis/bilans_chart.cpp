@@ -26,16 +26,19 @@ void paintBilanBars(QPainter& painter, const QRectF& area, const std::vector<Bil
     }
     // Rows of a fixed height whatever the number of bars, so that few bars stay slim.
     const double rowHeight = area.height() / static_cast<double>(kBilanChartRows);
-    const double labelWidth = area.width() * 0.35;
-    const double valueWidth = area.width() * 0.12;
-    const double barsLeft = area.left() + labelWidth;
-    const double barsWidth = area.width() - labelWidth - valueWidth;
-    long largest = 1;
-    for (const auto& bar : bars) largest = std::max(largest, bar.quarterDays);
     QFont font = painter.font();
     font.setPixelSize(std::max(1, static_cast<int>(rowHeight * 0.5)));
     painter.setFont(font);
     const double pad = rowHeight * 0.15;
+    long largest = 1;
+    double valueWidth = 0;
+    for (const auto& bar : bars) {
+        largest = std::max(largest, bar.quarterDays);
+        valueWidth = std::max(valueWidth, painter.fontMetrics().horizontalAdvance(bar.text) + 2 * pad);
+    }
+    const double labelWidth = area.width() * 0.35;
+    const double barsLeft = area.left() + labelWidth;
+    const double barsWidth = area.width() - labelWidth - valueWidth;
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const double top = area.top() + rowHeight * static_cast<double>(i);
         const QRectF labelBox(area.left() + pad, top, labelWidth - 2 * pad, rowHeight);

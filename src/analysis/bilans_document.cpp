@@ -49,9 +49,9 @@ class Layout {
 public:
     Layout(const BilanReport& report, double width, double pixelsPerMm)
         : width_(width), mm_(pixelsPerMm) {
-        // The first column takes a third; the values share the rest.
+        // The first column takes a quarter; the values share the rest.
         const std::size_t values = report.headers.size() > 1 ? report.headers.size() - 1 : 1;
-        firstWidth_ = width / 3;
+        firstWidth_ = width / 4;
         valueWidth_ = (width - firstWidth_) / static_cast<double>(values);
     }
 
@@ -70,7 +70,7 @@ public:
     // One line of the table; `shade` for the header and the totals.
     Drawing line(std::vector<std::string> cells, double height, bool header, bool shade) const {
         return [this, cells = std::move(cells), height, header, shade](QPainter& painter, double top) {
-            painter.setFont(documentFont(header ? 8 : 9, header || shade));
+            painter.setFont(documentFont(header ? 7 : 9, header || shade));
             double x = 0;
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 const QRectF cell(x, top, c == 0 ? firstWidth_ : valueWidth_, height);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -76,7 +77,12 @@ void BilanTable::setReport(const BilanReport& report) {
     rows_->setColumnCount(columns);
     totals_->setColumnCount(columns);
     QStringList headers;
-    for (const auto& header : report.headers) headers << ui::toQ(header);
+    // Headers of several words on two lines, so that the values' columns stay narrow.
+    for (const auto& header : report.headers) {
+        QString text = ui::toQ(header);
+        if (const auto blank = text.indexOf(' '); blank > 0 && text.size() > 12) text[blank] = '\n';
+        headers << text;
+    }
     rows_->setHorizontalHeaderLabels(headers);
     rows_->setRowCount(static_cast<int>(report.rows.size()));
     for (std::size_t r = 0; r < report.rows.size(); ++r)
@@ -90,8 +96,8 @@ void BilanTable::setReport(const BilanReport& report) {
     }
     rows_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // in the report's order
     rows_->setSortingEnabled(true);
-    matchColumns();
     placeGrids();
+    matchColumns();
 }
 
 int BilanTable::reportRow(int visualRow) const {
@@ -102,13 +108,17 @@ int BilanTable::reportRow(int visualRow) const {
 void BilanTable::matchColumns() {
     auto* header = rows_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    rows_->resizeColumnsToContents();
-    // The names take what the values leave, at least their own width.
-    int values = 0;
-    for (int c = 1; c < rows_->columnCount(); ++c) values += rows_->columnWidth(c);
-    const int room = rows_->viewport()->width() - values;
-    if (rows_->columnCount() > 0 && room > rows_->columnWidth(0)) rows_->setColumnWidth(0, room);
-    for (int c = 0; c < rows_->columnCount(); ++c) totals_->setColumnWidth(c, rows_->columnWidth(c));
+    const int columns = rows_->columnCount();
+    if (columns == 0) return;
+    // The first column as wide as its texts (within a third of the grid); the values
+    // share the rest evenly, never narrower than a value.
+    rows_->resizeColumnToContents(0);
+    const int room = width() - 2 * rows_->frameWidth() - rows_->verticalScrollBar()->sizeHint().width();
+    const int first = std::clamp(rows_->columnWidth(0), 120, room / 3);
+    const int value = columns > 1 ? std::max(60, (room - first) / (columns - 1)) : 0;
+    rows_->setColumnWidth(0, columns > 1 ? std::max(first, room - value * (columns - 1)) : room);
+    for (int c = 1; c < columns; ++c) rows_->setColumnWidth(c, value);
+    for (int c = 0; c < columns; ++c) totals_->setColumnWidth(c, rows_->columnWidth(c));
 }
 
 void BilanTable::placeGrids() {
@@ -121,6 +131,7 @@ void BilanTable::placeGrids() {
 void BilanTable::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeGrids();
+    matchColumns();
 }
 
 }  // namespace tandarel
