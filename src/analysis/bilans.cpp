@@ -26,13 +26,6 @@ constexpr std::array<const char*, kBilanKindCount> kKindCaptions = {
     "Par remplaçant", "Par école", "Par enseignant remplacé", "Alertes (absences non couvertes)",
     "Comparaison des années scolaires"};
 
-QPushButton* button(const QString& caption, const QRect& geometry, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
 }  // namespace
 
 Bilans::Bilans(ui::AppContext& context, QWidget* parent)
@@ -55,7 +48,7 @@ Bilans::Bilans(ui::AppContext& context, QWidget* parent)
         connect(radio, &QRadioButton::clicked, this, [this, i] { chooseKind(static_cast<BilanKind>(i)); });
         kindButtons_[i] = radio;
     }
-    kindQuit_ = button(QStringLiteral("Quitter"), QRect(450, 410, 100, 30), this);
+    kindQuit_ = makeButton(QStringLiteral("Quitter"), QRect(450, 410, 100, 30), this);
     connect(kindQuit_, &QPushButton::clicked, this, &QWidget::close);
 
     dialogue_ = new PeriodDialogue(context.messages, context.clock, this);
@@ -89,11 +82,11 @@ Bilans::Bilans(ui::AppContext& context, QWidget* parent)
     for (const auto& [column, width] : {std::pair{0, 190}, {1, 190}, {2, 180}, {3, 200}})
         details_->setColumnWidth(column, width);
 
-    csvButton_ = button(QStringLiteral("Exporter en CSV"), QRect(10, 662, 130, 28), result_);
-    pdfButton_ = button(QStringLiteral("Exporter en PDF"), QRect(150, 662, 130, 28), result_);
-    printButton_ = button(QStringLiteral("Imprimer"), QRect(290, 662, 130, 28), result_);
-    otherButton_ = button(QStringLiteral("Autre bilan"), QRect(730, 662, 120, 28), result_);
-    quitButton_ = button(QStringLiteral("Quitter"), QRect(860, 662, 130, 28), result_);
+    csvButton_ = makeButton(QStringLiteral("Exporter en CSV"), QRect(10, 662, 130, 28), result_);
+    pdfButton_ = makeButton(QStringLiteral("Exporter en PDF"), QRect(150, 662, 130, 28), result_);
+    printButton_ = makeButton(QStringLiteral("Imprimer"), QRect(290, 662, 130, 28), result_);
+    otherButton_ = makeButton(QStringLiteral("Autre bilan"), QRect(730, 662, 120, 28), result_);
+    quitButton_ = makeButton(QStringLiteral("Quitter"), QRect(860, 662, 130, 28), result_);
     connect(csvButton_, &QPushButton::clicked, this, &Bilans::exportCsv);
     connect(pdfButton_, &QPushButton::clicked, this, &Bilans::exportPdf);
     connect(printButton_, &QPushButton::clicked, this, &Bilans::print);
