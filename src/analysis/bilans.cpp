@@ -67,11 +67,11 @@ Bilans::Bilans(ui::AppContext& context, QWidget* parent)
     periodLabel_->setFont(bold);
     table_ = new BilanTable(result_);
     chart_ = new BilanChart(result_);
-    chart_->setGeometry(740, 38, 250, 400);
+    chart_->setGeometry(680, 38, 310, 400);
     connect(table_, &BilanTable::rowActivated, this, &Bilans::showDetails);
     detailsLabel_ = makeTitleBar(QString(), QRect(10, 446, 980, 18), result_);
     details_ = new QTableWidget(0, 5, result_);
-    details_->setGeometry(10, 466, 980, 186);
+    details_->move(10, 466);
     details_->setHorizontalHeaderLabels({QStringLiteral("Jour"), QStringLiteral("Semaine"),
                                          QStringLiteral("Remplaçant"), QStringLiteral("École"),
                                          QStringLiteral("Ligne de motif")});
@@ -92,6 +92,15 @@ Bilans::Bilans(ui::AppContext& context, QWidget* parent)
     connect(printButton_, &QPushButton::clicked, this, &Bilans::print);
     connect(otherButton_, &QPushButton::clicked, this, &Bilans::showKindChoice);
     connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Bilans::resizeEvent(QResizeEvent* event) {
+    ui::ModalWindow::resizeEvent(event);
+    // The given size is the frame's: the details and the buttons keep to the client area.
+    result_->resize(size());
+    const int buttonsTop = height() - 36;
+    details_->resize(980, buttonsTop - 8 - details_->y());
+    for (auto* b : {csvButton_, pdfButton_, printButton_, otherButton_, quitButton_}) b->move(b->x(), buttonsTop);
 }
 
 void Bilans::FormActivate() {
@@ -177,7 +186,7 @@ void Bilans::showReport(BilanReport report) {
     periodLabel_->setText(ui::toQ(report_->title) + QStringLiteral(" — ") + ui::toQ(report_->periodText));
     auto bars = bilanBars(*report_);
     const bool charted = kind_ == BilanKind::Substitutes || kind_ == BilanKind::Schools || kind_ == BilanKind::Teachers;
-    table_->setGeometry(10, 38, charted ? 720 : 980, 400);
+    table_->setGeometry(10, 38, charted ? 660 : 980, 400);
     chart_->setVisible(charted);
     chart_->setBars(std::move(bars));
     table_->setReport(*report_);

@@ -52,6 +52,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void chooseKind(BilanKind kind);

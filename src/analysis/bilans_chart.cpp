@@ -27,7 +27,7 @@ void paintBilanBars(QPainter& painter, const QRectF& area, const std::vector<Bil
     // Rows of a fixed height whatever the number of bars, so that few bars stay slim.
     const double rowHeight = area.height() / static_cast<double>(kBilanChartRows);
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, static_cast<int>(rowHeight * 0.5)));
+    font.setPixelSize(std::max(1, static_cast<int>(rowHeight * 0.45)));
     painter.setFont(font);
     const double pad = rowHeight * 0.15;
     long largest = 1;
@@ -36,7 +36,7 @@ void paintBilanBars(QPainter& painter, const QRectF& area, const std::vector<Bil
         largest = std::max(largest, bar.quarterDays);
         valueWidth = std::max(valueWidth, painter.fontMetrics().horizontalAdvance(bar.text) + 2 * pad);
     }
-    const double labelWidth = area.width() * 0.35;
+    const double labelWidth = area.width() * 0.42;
     const double barsLeft = area.left() + labelWidth;
     const double barsWidth = area.width() - labelWidth - valueWidth;
     for (std::size_t i = 0; i < bars.size(); ++i) {
