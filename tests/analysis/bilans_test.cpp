@@ -114,6 +114,14 @@ TEST_F(BilansTest, NumericSortKeepsTotalsApartAndDetailsListPlacements) {
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 1),
               "École;Maladie;Equipe;Convenance personnelle;Autre raison;Inconnu (bug);Motif non saisi;Total\r\n");
     EXPECT_EQ(exported(window.pdfButton(), "b.pdf").substr(0, 5), "%PDF-");
+    // Printing draws the same pages: here into a PDF file rather than on a printer.
+    window.setPrintRunner([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(ui::pathToQ(folder.path()) + QStringLiteral("/printed.pdf"));
+        return true;
+    });
+    QTest::mouseClick(&window.printButton(), Qt::LeftButton);
+    EXPECT_EQ(pdfPageCount(folder.readBytes("printed.pdf")), 1);
 }
 
 TEST_F(BilansTest, PeriodStartingAfterTodayIsRefused) {
