@@ -5,6 +5,13 @@
 
 namespace tandarel {
 
+QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
 QLabel* makeTitleBar(const QString& caption, const QRect& geometry, QWidget* parent) {
     auto* bar = new QLabel(caption, parent);
     bar->setGeometry(geometry);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRect>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace tandarel {
 
 // The 18-pixel-high titled bar above each list, grid and box of the analyses.
 QLabel* makeTitleBar(const QString& caption, const QRect& geometry, QWidget* parent);
+// A button of the analyses' windows, placed; Entrée in the window does not press it.
+QPushButton* makeButton(const QString& caption, const QRect& geometry, QWidget* parent);
 
 // A titled bar and its read-only list of coloured lines (" Liste des jours analysés ",
 // " Liste des fichiers analysés ").

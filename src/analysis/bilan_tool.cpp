@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "analysis/bilan_comparison.h"
+#include "analysis/bilan_export.h"
 #include "analysis/bilan_report.h"
 #include "analysis/report_tool.h"
 #include "analysis/result_export.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr std::string_view kBilanWord = "bilan";
 constexpr std::string_view kCsvFlag = "--csv";
-
-void printCsv(std::ostream& out, const BilanReport& report) {
-    out << kCsvByteOrderMark << csvLine(report.headers);
-    for (const auto& row : report.rows) out << csvLine(bilanCells(row));
-    if (report.totals) out << csvLine(bilanCells(*report.totals));
-}
 
 void printTable(std::ostream& out, const BilanReport& report) {
     out << report.title << " (" << report.periodText << ")\n";
@@ -37,7 +32,7 @@ void printTable(std::ostream& out, const BilanReport& report) {
 int print(const BilanReport& report, bool csv, std::ostream& out, std::ostream& err) {
     printMessages(err, report.messages);
     if (csv)
-        printCsv(out, report);
+        out << bilanCsv(report);
     else
         printTable(out, report);
     return kReportDone;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "analysis/analysis_lists.h"
 #include "analysis/week_collection.h"
 #include "ui/clock.h"
 #include "ui/messages.h"
@@ -15,13 +16,6 @@ constexpr std::array<PeriodMode, 4> kModes = {PeriodMode::SchoolYear, PeriodMode
 constexpr std::array<const char*, 4> kModeCaptions = {"Année scolaire", "Trimestre", "Mois", "Plage personnalisée"};
 constexpr std::array<const char*, 6> kFieldLabels = {" Année scolaire ", "Trimestre",      "Mois",
                                                      " Date de début ",  " Date de fin ", " Date ( format : jj/mm ) "};
-
-QPushButton* button(const QString& caption, const QRect& geometry, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -64,13 +58,13 @@ PeriodDialogue::PeriodDialogue(ui::Messages& messages, ui::Clock& clock, QWidget
     field(PeriodField::SchoolYear).installEventFilter(this);
     field(PeriodField::StartDate).installEventFilter(this);
 
-    boundaryValider_ = button(QStringLiteral("Valider"), QRect(290, 28, 100, 28), boundaryFrame_);
+    boundaryValider_ = makeButton(QStringLiteral("Valider"), QRect(290, 28, 100, 28), boundaryFrame_);
     connect(boundaryValider_, &QPushButton::clicked, this, &PeriodDialogue::validateBoundaryDate);
     for (std::size_t i = 0; i < kModes.size(); ++i) {
-        validerButtons_[i] = button(QStringLiteral("Valider"), QRect(250, 375, 100, 30), this);
+        validerButtons_[i] = makeButton(QStringLiteral("Valider"), QRect(250, 375, 100, 30), this);
         connect(validerButtons_[i], &QPushButton::clicked, this, [this, i] { validate(kModes[i]); });
     }
-    quitter_ = button(QStringLiteral("Quitter"), QRect(427, 375, 100, 30), this);
+    quitter_ = makeButton(QStringLiteral("Quitter"), QRect(427, 375, 100, 30), this);
     connect(quitter_, &QPushButton::clicked, this, &PeriodDialogue::quitRequested);
     reset();
 }
@@ -134,15 +128,15 @@ void PeriodDialogue::validate(PeriodMode mode) {
     const auto today = clock_.today();
     PeriodStep step;
     switch (mode) {
-        case PeriodMode::SchoolYear: step = validateSchoolYearMode(text(PeriodField::SchoolYear), today); break;
+        case PeriodMode::SchoolYear: step = validateSchoolYearMode(text(PeriodField::SchoolYear), today, futureRule_); break;
         case PeriodMode::Trimester:
-            step = validateTrimester(text(PeriodField::SchoolYear), text(PeriodField::Trimester), today);
+            step = validateTrimester(text(PeriodField::SchoolYear), text(PeriodField::Trimester), today, futureRule_);
             break;
         case PeriodMode::Month:
-            step = validateMonth(text(PeriodField::SchoolYear), text(PeriodField::Month), today);
+            step = validateMonth(text(PeriodField::SchoolYear), text(PeriodField::Month), today, futureRule_);
             break;
         case PeriodMode::DateRange:
-            step = validateDateRange(text(PeriodField::StartDate), text(PeriodField::EndDate), today);
+            step = validateDateRange(text(PeriodField::StartDate), text(PeriodField::EndDate), today, futureRule_);
             break;
     }
     if (step.boundaryTrimester != 0) {
@@ -158,7 +152,8 @@ void PeriodDialogue::validate(PeriodMode mode) {
 
 void PeriodDialogue::validateBoundaryDate() {
     if (!boundaryYear_) return;
-    apply(validateBoundary(*boundaryYear_, boundaryTrimester_, ui::fromQ(field(PeriodField::Boundary).text())),
+    apply(validateBoundary(*boundaryYear_, boundaryTrimester_, ui::fromQ(field(PeriodField::Boundary).text()),
+                           clock_.today(), futureRule_),
           false);
 }
 

@@ -26,6 +26,9 @@ class PeriodDialogue : public QWidget {
 public:
     PeriodDialogue(ui::Messages& messages, ui::Clock& clock, QWidget* parent);
 
+    // The analyses refuse a period reaching past today; the bilans cut it at today.
+    void setFuturePeriods(FuturePeriods rule) { futureRule_ = rule; }
+
     // Activation: every entry control hidden and emptied, the four modes unchecked.
     void reset();
     // "Souhaitez-vous une autre analyse ?" answered yes: the mode choice again.
@@ -63,6 +66,7 @@ private:
     ui::Messages& messages_;
     ui::Clock& clock_;
     PeriodMode mode_ = PeriodMode::SchoolYear;
+    FuturePeriods futureRule_ = FuturePeriods::Refused;
     std::optional<SchoolYear> boundaryYear_;
     int boundaryTrimester_ = 0;
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/bilans.h"
 #include "analysis/stat_non_remplacement.h"
 #include "analysis/statistiques.h"
 #include "app/a_propos.h"
@@ -76,6 +77,7 @@ Accueil::Accueil(ui::AppContext& context)
     gesDateSystem_ = std::make_unique<Ges_date_system>(context_, this);
     documentation_ = std::make_unique<documentation>(context_, this);
     statNonRemplacement_ = std::make_unique<Stat_Non_Remplacement>(context_, this);
+    bilans_ = std::make_unique<Bilans>(context_, this);
     suppressionFichier_ = std::make_unique<Suppression_fichier>(context_, this);
     sauvegardes_ = std::make_unique<Sauvegardes>(context_, this);
 
@@ -106,6 +108,7 @@ void Accueil::buildMenu() {
             [this] { open(*statistiques_); });
     connect(analysis->addAction(QStringLiteral("Non-Remplacements")), &QAction::triggered, this,
             [this] { open(*statNonRemplacement_); });
+    connect(analysis->addAction(QStringLiteral("&Bilans...")), &QAction::triggered, this, [this] { open(*bilans_); });
     connect(helpMenu_->addAction(QStringLiteral("&Définition de la semaine")), &QAction::triggered, this,
             [this] { open(*semaine_); });
     connect(helpMenu_->addAction(QStringLiteral("&Suppression d'un fichier")), &QAction::triggered, this,

@@ -25,6 +25,7 @@ class APropos;
 class Ges_date_system;
 class documentation;
 class Stat_Non_Remplacement;
+class Bilans;
 class Suppression_fichier;
 class Sauvegardes;
 
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<Ges_date_system> gesDateSystem_;
     std::unique_ptr<documentation> documentation_;
     std::unique_ptr<Stat_Non_Remplacement> statNonRemplacement_;
+    std::unique_ptr<Bilans> bilans_;
     std::unique_ptr<Suppression_fichier> suppressionFichier_;
     std::unique_ptr<Sauvegardes> sauvegardes_;
 };

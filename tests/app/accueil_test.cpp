@@ -151,5 +151,7 @@ TEST_F(AccueilTest, SequenceRunsOnceAndTheMenuReadsAsDesigned) {
     EXPECT_EQ(opened.back()->windowTitle(), QStringLiteral("Tandarel - Sauvegardes     -     "));
     QStringList analysis;
     for (const QAction* action : accueil.helpMenu().actions()[2]->menu()->actions()) analysis << action->text();
-    EXPECT_EQ(analysis, (QStringList{"&Remplacements", "Non-Remplacements"}));
+    EXPECT_EQ(analysis, (QStringList{"&Remplacements", "Non-Remplacements", "&Bilans..."}));
+    accueil.helpMenu().actions()[2]->menu()->actions().back()->trigger();
+    EXPECT_EQ(opened.back()->windowTitle(), QStringLiteral("Tandarel - Bilans     -     "));
 }
