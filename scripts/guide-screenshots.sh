@@ -69,6 +69,7 @@ wait_end() {
   exit 1
 }
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.6; }
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep 0.6; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.5; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.4; }
 # shot NAME X Y WIDTH HEIGHT: that part of the screen, at most 1000 pixels wide, as docs/images/NAME.png.
@@ -86,6 +87,7 @@ menu_help=(489 27)
 menu_analysis=(555 88)
 menu_replacements=(718 88)
 menu_non_replacements=(718 108)
+menu_bilans=(718 128)
 menu_backups=(555 188)
 # Planning window: day column c (2 = Monday) and grid row r (0 = the dates).
 col() { echo $((266 + 160 * ($1 - 2))); }
@@ -286,6 +288,20 @@ click "${valider[@]}"
 sleep 1
 shot analyse-non-remplacements 242 202 777 600
 end_analysis
+# The bilans (1000x700, centred in the screen less the task bar's strip): the schools of the school year, and
+# what the first of them received.
+click "${menu_help[@]}"
+click "${menu_analysis[@]}"
+click "${menu_bilans[@]}"
+wait_for 'Tandarel - Bilans     -     '
+click 496 443                                 # "Par école"
+click 524 383                                 # "Année scolaire"
+typed "04/05"
+click 542 562                                 # "Valider"
+sleep 1
+double_click 250 251                          # the first school: its days below
+shot bilans 130 150 1002 700
+click 1055 825                                # "Quitter"
 click "${menu_quit[@]}"
 wait_end
 
