@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
+#include <mutex>
 
 #include "analysis/analysis_format.h"
 #include "analysis/bilan_tally.h"
@@ -134,24 +136,37 @@ void countTeachers(const WeekTable& table, ColumnRange columns, RowTally& tally)
                                  });
 }
 
-// Room for the schools or teachers of a week: a few dozen.
-constexpr std::size_t kNamesOfAWeek = 64;
+// Room for the substitutes, schools or teachers of a few weeks: a hundred or so.
+constexpr std::size_t kNamesOfWeeks = 128;
 
 BilanReport tallyReport(BilanKind kind, const WeekFileList& files, const Period& period) {
-    std::vector<RowTally> fileTallies(files.size());
+    // A file counts into whichever tally no other file is using: the rows are sorted by
+    // key and their counts are sums, so the order the files are counted in does not show.
+    // A tally per file would be made, filled and merged 52 times a year.
+    std::mutex mutex;
+    std::vector<std::unique_ptr<RowTally>> idle;
     auto walk = walkPeriod(files, period,
-                           [&](std::size_t index, const WeekTable& table, ColumnRange columns,
+                           [&](std::size_t, const WeekTable& table, ColumnRange columns,
                                std::vector<std::string>&) {
-                               auto& tally = fileTallies[index];
-                               tally = RowTally(kNamesOfAWeek);
-                               switch (kind) {
-                                   case BilanKind::Substitutes: countSubstitutes(table, columns, tally); break;
-                                   case BilanKind::Schools: countSchools(table, columns, tally); break;
-                                   default: countTeachers(table, columns, tally); break;
+                               std::unique_ptr<RowTally> tally;
+                               {
+                                   const std::lock_guard lock(mutex);
+                                   if (!idle.empty()) {
+                                       tally = std::move(idle.back());
+                                       idle.pop_back();
+                                   }
                                }
+                               if (!tally) tally = std::make_unique<RowTally>(kNamesOfWeeks);
+                               switch (kind) {
+                                   case BilanKind::Substitutes: countSubstitutes(table, columns, *tally); break;
+                                   case BilanKind::Schools: countSchools(table, columns, *tally); break;
+                                   default: countTeachers(table, columns, *tally); break;
+                               }
+                               const std::lock_guard lock(mutex);
+                               idle.push_back(std::move(tally));
                            }, readWeekFileBytes, WalkDays::Skipped);
     RowTally all;
-    for (const auto& tally : fileTallies) all.add(tally);
+    for (const auto& tally : idle) all.add(*tally);
     auto report = emptyReport(kind, period, files, std::move(walk));
     const auto columns = slotColumns(kind);
     for (std::size_t r = 0; r < all.size(); ++r) {

@@ -22,7 +22,7 @@ using SlotCounts = std::array<long, kMotifSlotCount>;
 class RowTally {
 public:
     RowTally() = default;
-    // Room for `rows` keys, made at once rather than grown: a tally is made for each file.
+    // Room for `rows` keys, made at once rather than grown.
     explicit RowTally(std::size_t rows);
 
     // The row of a key; a new row, counting nothing, for a key not met before.
