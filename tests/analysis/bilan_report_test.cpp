@@ -3,6 +3,7 @@
 #include <map>
 
 #include "analysis/bilan_report.h"
+#include "analysis/bilan_tally.h"
 #include "analysis/replacement_analysis.h"
 #include "core/fields.h"
 #include "data_folder.h"
@@ -134,6 +135,22 @@ TEST(BilanRows, AFolderCountsAsItsFilesOneByOne) {
         for (const auto& row : run.report.rows) expected.emplace_back(row.label, sums.at(row.key));
         EXPECT_EQ(rowsOf(run.report), expected) << bilanWord(kind);
         EXPECT_EQ(run.report.rows.size(), sums.size()) << bilanWord(kind);
+    }
+}
+
+TEST(BilanRows, KeysDifferingInOneByteHaveRowsOfTheirOwn) {
+    // Keys of the same length and ends share their hash: only the compare tells them apart.
+    for (std::size_t n = 1; n <= 70; ++n) {
+        bilan::RowTally tally;
+        const std::string base(n, 'a');
+        EXPECT_EQ(tally.row(base), 0u);
+        for (std::size_t at = 0; at < n; ++at) {
+            auto other = base;
+            other[at] = 'b';
+            EXPECT_EQ(tally.row(other), at + 1) << n << " " << at;
+        }
+        EXPECT_EQ(tally.row(base), 0u) << n;
+        EXPECT_EQ(tally.size(), n + 1) << n;
     }
 }
 
