@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
+#include <mutex>
 
 #include "analysis/analysis_format.h"
 #include "analysis/bilan_tally.h"
 #include "analysis/bilan_week.h"
+#include "analysis/motif_slot.h"
 #include "analysis/non_replacement_analysis.h"
 #include "analysis/result_export.h"
 #include "core/fields.h"
@@ -86,81 +89,84 @@ BilanReport emptyReport(BilanKind kind, const Period& period, const WeekFileList
     return report;
 }
 
-// The slots of the motif lines of one day column each, a line at a time.
-using LineSlots = std::array<std::uint8_t, kMaxWeekColumns>;
-
-// The rows of the substitutes, schools or teachers met in one file's retained days.
-RowTally substituteTally(const WeekTable& table, ColumnRange columns) {
-    if (columns.empty()) return {};
+// The rows of the substitutes, schools or teachers met in one file's retained days,
+// counted into `tally`. Each motif cell is classified where it is counted, as the
+// replacement analysis does: a line's slots written out and read back cost as much as
+// the classification.
+void countSubstitutes(const WeekTable& table, ColumnRange columns, RowTally& tally) {
+    if (columns.empty()) return;
     const Blocks blocks(table);
-    RowTally tally(static_cast<std::size_t>(blocks.count()));
-    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block) {
         // Four tallies, the days taking them in turn, as in the replacement analysis: a
         // line's cells often fall in one slot, and each addition would wait on the last.
         std::array<SlotCounts, 4> tallies{};
-        for (int placement = 0; placement < blocks.placements(block); ++placement) {
-            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
-            for (int day = columns.first; day <= columns.last; ++day)
-                ++tallies[static_cast<std::size_t>(day) % 4][slots[static_cast<std::size_t>(day)]];
-        }
+        for (int placement = 0; placement < blocks.placements(block); ++placement)
+            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
+                                 [&](int day, std::string_view cell) {
+                                     ++tallies[static_cast<std::size_t>(day) % 4][motif::countedSlot(cell)];
+                                 });
         auto& counts = tally.counts(tally.row(bilan::substituteKey(table, block)));
         for (const auto& part : tallies)
             for (std::size_t slot = 0; slot < kMotifSlotCount; ++slot) counts[slot] += part[slot];
     }
-    return tally;
 }
 
-// Room for the schools or teachers of a week: a few dozen.
-constexpr std::size_t kNamesOfAWeek = 64;
-
-RowTally schoolTally(const WeekTable& table, ColumnRange columns) {
-    RowTally tally(kNamesOfAWeek);
+void countSchools(const WeekTable& table, ColumnRange columns, RowTally& tally) {
     const Blocks blocks(table);
-    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block)
-        for (int placement = 0; placement < blocks.placements(block); ++placement) {
-            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
-            table.forEachDayCell(Blocks::schoolRow(block, placement), columns.first, columns.last,
-                                 [&](int day, std::string_view school) {
-                                     const auto slot = slots[static_cast<std::size_t>(day)];
-                                     const auto key = bilan::schoolKey(school, slot);
+        for (int placement = 0; placement < blocks.placements(block); ++placement)
+            table.forEachDayCellPair(Blocks::schoolRow(block, placement), Blocks::motifRow(block, placement),
+                                     columns.first, columns.last,
+                                     [&](int, std::string_view school, std::string_view motifCell) {
+                                         const auto slot = motif::countedSlot(motifCell);
+                                         const auto key = bilan::schoolKey(school, slot);
+                                         if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slot];
+                                     });
+}
+
+void countTeachers(const WeekTable& table, ColumnRange columns, RowTally& tally) {
+    const Blocks blocks(table);
+    for (int block = 0; block < blocks.count(); ++block)
+        for (int placement = 0; placement < blocks.placements(block); ++placement)
+            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
+                                 [&](int, std::string_view cell) {
+                                     const auto slot = motif::countedSlot(cell);
+                                     const auto key = bilan::teacherKey(cell, slot);
                                      if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slot];
                                  });
-        }
-    return tally;
 }
 
-RowTally teacherTally(const WeekTable& table, ColumnRange columns) {
-    RowTally tally(kNamesOfAWeek);
-    const Blocks blocks(table);
-    LineSlots slots{};
-    std::array<std::string_view, kMaxWeekColumns> cells{};
-    for (int block = 0; block < blocks.count(); ++block)
-        for (int placement = 0; placement < blocks.placements(block); ++placement) {
-            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots, cells);
-            for (int day = columns.first; day <= columns.last; ++day) {
-                const auto d = static_cast<std::size_t>(day);
-                const auto key = bilan::teacherKey(cells[d], slots[d]);
-                if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slots[d]];
-            }
-        }
-    return tally;
-}
+// Room for the substitutes, schools or teachers of a few weeks: a hundred or so.
+constexpr std::size_t kNamesOfWeeks = 128;
 
 BilanReport tallyReport(BilanKind kind, const WeekFileList& files, const Period& period) {
-    std::vector<RowTally> fileTallies(files.size());
+    // A file counts into whichever tally no other file is using: the rows are sorted by
+    // key and their counts are sums, so the order the files are counted in does not show.
+    // A tally per file would be made, filled and merged 52 times a year.
+    std::mutex mutex;
+    std::vector<std::unique_ptr<RowTally>> idle;
     auto walk = walkPeriod(files, period,
-                           [&](std::size_t index, const WeekTable& table, ColumnRange columns,
+                           [&](std::size_t, const WeekTable& table, ColumnRange columns,
                                std::vector<std::string>&) {
-                               switch (kind) {
-                                   case BilanKind::Substitutes: fileTallies[index] = substituteTally(table, columns); break;
-                                   case BilanKind::Schools: fileTallies[index] = schoolTally(table, columns); break;
-                                   default: fileTallies[index] = teacherTally(table, columns); break;
+                               std::unique_ptr<RowTally> tally;
+                               {
+                                   const std::lock_guard lock(mutex);
+                                   if (!idle.empty()) {
+                                       tally = std::move(idle.back());
+                                       idle.pop_back();
+                                   }
                                }
+                               if (!tally) tally = std::make_unique<RowTally>(kNamesOfWeeks);
+                               switch (kind) {
+                                   case BilanKind::Substitutes: countSubstitutes(table, columns, *tally); break;
+                                   case BilanKind::Schools: countSchools(table, columns, *tally); break;
+                                   default: countTeachers(table, columns, *tally); break;
+                               }
+                               const std::lock_guard lock(mutex);
+                               idle.push_back(std::move(tally));
                            }, readWeekFileBytes, WalkDays::Skipped);
     RowTally all;
-    for (const auto& tally : fileTallies) all.add(tally);
+    for (const auto& tally : idle) all.add(*tally);
     auto report = emptyReport(kind, period, files, std::move(walk));
     const auto columns = slotColumns(kind);
     for (std::size_t r = 0; r < all.size(); ++r) {
@@ -195,13 +201,12 @@ std::vector<BilanRow> alertRows(const WeekTable& table, ColumnRange columns, std
     countNonReplacements(table, columns, missed, messages);
     std::array<long, kMaxWeekColumns> free{};
     const Blocks blocks(table);
-    LineSlots slots{};
     for (int block = 0; block < blocks.count(); ++block)
-        for (int placement = 0; placement < blocks.placements(block); ++placement) {
-            motifLineSlots(table, Blocks::motifRow(block, placement), columns, slots);
-            for (int day = columns.first; day <= columns.last; ++day)
-                free[static_cast<std::size_t>(day)] += slots[static_cast<std::size_t>(day)] == kFree;
-        }
+        for (int placement = 0; placement < blocks.placements(block); ++placement)
+            table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
+                                 [&](int day, std::string_view cell) {
+                                     free[static_cast<std::size_t>(day)] += motif::countedSlot(cell) == kFree;
+                                 });
     for (int day = columns.first; day <= columns.last; ++day) {
         const long n = missed.days[static_cast<std::size_t>(day - columns.first)].total;
         const long m = free[static_cast<std::size_t>(day)];

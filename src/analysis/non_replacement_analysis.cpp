@@ -1,6 +1,7 @@
 #include "analysis/non_replacement_analysis.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "analysis/analysis_format.h"
@@ -21,10 +22,18 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
                           std::vector<std::string>& messages) {
     // Never the header of a short file.
     const int firstLine = std::max(kFirstBlockRow, firstNonReplacementRow(table.rowCount()));
+    // The section's few lines are read once each, straight from the file's bytes:
+    // table.cell would set up the cells of the whole table for them.
+    const int lines = std::max(0, table.rowCount() - firstLine);
+    std::array<std::array<std::string_view, kMaxWeekColumns>, kNonReplacementRows> section;
+    for (int line = 0; line < lines; ++line)
+        table.forEachDayCell(firstLine + line, columns.first, columns.last, [&](int day, std::string_view cell) {
+            section[static_cast<std::size_t>(line)][static_cast<std::size_t>(day)] = cell;
+        });
     for (int day = columns.first; day <= columns.last; ++day) {
         DayCounts counts;
-        for (int row = firstLine; row < table.rowCount(); ++row) {
-            const auto cell = trimmed(table.cell(row, day));
+        for (int line = 0; line < lines; ++line) {
+            const auto cell = trimmed(section[static_cast<std::size_t>(line)][static_cast<std::size_t>(day)]);
             if (WeekTable::isHts(cell)) {
                 counts.hts = true;
                 continue;

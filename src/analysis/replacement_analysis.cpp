@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "analysis/analysis_format.h"
-#include "analysis/byte_scan.h"
+#include "analysis/motif_slot.h"
 #include "core/fields.h"
 
 namespace tandarel {
@@ -26,95 +26,7 @@ int roundedPercent(long part, long whole) {
 
 }  // namespace
 
-namespace {
-
-// Where a motif line goes, as an index into MotifCounts::counts, kSkipped for "HTS" and
-// kUnavailableSlot for "Indisponible". Written without data-dependent branches: motifs
-// follow one another at random, and a mispredicted branch per cell costs more than the
-// whole test.
-constexpr std::size_t kSkipped = kHtsSlot;
-
-// The slot of a cell from its first byte, the second half for cells whose second byte
-// is the motif marker.
-struct SlotTable {
-    std::array<std::uint8_t, 512> slot{};
-    constexpr SlotTable() {
-        for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
-        slot[256 + kIllnessLetter] = static_cast<std::uint8_t>(Category::Maladie);
-        slot[256 + kTeamLetter] = static_cast<std::uint8_t>(Category::Equipe);
-        slot[256 + kPersonalLetter] = static_cast<std::uint8_t>(Category::ConvPerso);
-        slot[256 + kOtherLetter] = static_cast<std::uint8_t>(Category::Autre);
-    }
-};
-constexpr SlotTable kSlots;
-
-// The word a load of the first bytes of a text gives, whatever the byte order; the bytes
-// past its end read as 0.
-template <typename Word>
-Word wordOf(std::string_view text) {
-    char bytes[sizeof(Word)] = {};
-    text.copy(bytes, sizeof bytes);
-    return scan::load<Word>(bytes);
-}
-
-// "HTS" and "Indisponible" as the words a load of their stored bytes gives: "HTS" in one
-// word, its bytes kept by a mask; "Indisponible" as its first 8 bytes and its last 4.
-static_assert(kOutOfSchoolTime.size() <= 4 && kUnavailable.size() > 8 && kUnavailable.size() <= 12);
-const std::uint32_t kHtsMask = wordOf<std::uint32_t>(std::string(kOutOfSchoolTime.size(), '\xFF'));
-const std::uint32_t kHts = wordOf<std::uint32_t>(kOutOfSchoolTime);
-const std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavailable);
-constexpr std::size_t kUnavailableTailAt = kUnavailable.size() - 4;
-const std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
-
-// `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
-// so the codes are compared as whole words, and the tests are combined without a
-// branch on the cell. The byte after a cell shorter than 2 is its ";" or a line end,
-// never the marker.
-inline std::size_t slotOf(std::string_view stored) {
-    const std::size_t n = stored.size();
-    const char* p = stored.data();
-    const std::size_t marked = p[1] == kStoredMotifMarker;
-    std::size_t slot = kSlots.slot[256 * marked + static_cast<unsigned char>(p[0])];
-    // Tests as numbers, combined with & and |: with && and ||, a branch each.
-    auto bit = [](bool test) { return static_cast<std::size_t>(test); };
-    const std::size_t hts =
-        bit(n == kOutOfSchoolTime.size()) & bit((scan::load<std::uint32_t>(p) & kHtsMask) == kHts);
-    const std::size_t unavailable = bit(n == kUnavailable.size()) &
-                                    bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
-                                    bit(scan::load<std::uint32_t>(p + kUnavailableTailAt) == kUnavailableTail);
-    // Selections by mask: written as ?:, the compiler turns them back into branches.
-    auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
-        chosen ^= (chosen ^ value) & (std::size_t{0} - when);
-    };
-    choose(slot, hts, kSkipped);
-    choose(slot, unavailable, kUnavailableSlot);
-    choose(slot, bit(n == 0), static_cast<std::size_t>(Category::MiseADisposition));
-    return slot;
-}
-
-constexpr auto kUnknown = static_cast<std::size_t>(Category::Inconnu);
-
-// Blanks around a code are rare (hand edits), and leave it unknown: only then is the
-// cell trimmed.
-inline std::size_t countedSlot(std::string_view cell) {
-    std::size_t slot = slotOf(cell);
-    if (slot == kUnknown) [[unlikely]]
-        slot = slotOf(trimmed(cell));
-    return slot;
-}
-
-}  // namespace
-
-std::size_t motifSlot(std::string_view stored) { return countedSlot(stored); }
-
-void motifLineSlots(const WeekTable& table, int row, ColumnRange columns, std::span<std::uint8_t> slots,
-                    std::span<std::string_view> cells) {
-    const bool keep = !cells.empty();
-    table.forEachDayCell(row, columns.first, columns.last, [&](int day, std::string_view cell) {
-        slots[static_cast<std::size_t>(day)] = static_cast<std::uint8_t>(countedSlot(cell));
-        if (keep) cells[static_cast<std::size_t>(day)] = cell;
-    });
-}
+std::size_t motifSlot(std::string_view stored) { return motif::countedSlot(stored); }
 
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     // A block begun counts as a substitute.
@@ -128,7 +40,7 @@ int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& 
     // The motif lines: the second of each plage.
     for (int row = kFirstBlockRow + 1; row <= lastSubstituteLine; row += kPlageRows)
         table.forEachDayCell(row, first, last, [&](int day, std::string_view cell) {
-            ++tallies[static_cast<std::size_t>(day) % 4][countedSlot(cell)];
+            ++tallies[static_cast<std::size_t>(day) % 4][motif::countedSlot(cell)];
         });
     for (const auto& tally : tallies)
         for (std::size_t i = 0; i < kCategoryCount; ++i) {

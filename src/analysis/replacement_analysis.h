@@ -44,11 +44,6 @@ inline constexpr std::size_t kMotifSlotCount = kCategoryCount + 2;
 // The slot of a motif line's cell, as countReplacements counts it (blanks around a code
 // trimmed). `stored` is a WeekTable cell: the bytes after it can be read.
 std::size_t motifSlot(std::string_view stored);
-// The same for the cells of one motif line on the columns, into slots[day] and, when
-// given room, the cells into cells[day] (a line at a time: a call per cell would cost as
-// much as the test).
-void motifLineSlots(const WeekTable& table, int row, ColumnRange columns, std::span<std::uint8_t> slots,
-                    std::span<std::string_view> cells = {});
 
 // Counts the motif lines of one file's substitute blocks on the analysed columns;
 // returns the file's number of substitute blocks.

@@ -71,6 +71,20 @@ public:
         fields.skip(labels_ + first);
         for (int day = first; day <= last; ++day) take(day, fields.next());
     }
+    // The same for two lines at once, `take(day, cell, otherCell)`, for a line read
+    // with the one under it: no cell needs keeping until the other line is read.
+    // Nothing is called unless both lines are in the table.
+    template <typename Take>
+    void forEachDayCellPair(int row, int other, int first, int last, Take&& take) const {
+        if (row < 0 || row >= rowCount() || other < 0 || other >= rowCount()) return;
+        first = std::max(first, 0);
+        last = std::min(last, days_ - 1);
+        if (first > last) return;
+        scan::LineFields fields = lineFields(row), otherFields = lineFields(other);
+        fields.skip(labels_ + first);
+        otherFields.skip(labels_ + first);
+        for (int day = first; day <= last; ++day) take(day, fields.next(), otherFields.next());
+    }
     // The stored bytes of a line's first field (the name on a block's first line).
     std::string_view lineLabel(int row) const {
         if (row < 0 || row >= rowCount()) return {};

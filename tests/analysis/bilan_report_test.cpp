@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "analysis/bilan_report.h"
+#include "analysis/bilan_tally.h"
 #include "analysis/replacement_analysis.h"
 #include "core/fields.h"
 #include "data_folder.h"
@@ -108,6 +111,47 @@ TEST(BilanSubstitutes, TotalsAreTheReplacementAnalysis) {
     EXPECT_EQ(totals.back(), analysis.counts.total);
     EXPECT_GT(totals[6], 0);  // the generated weeks have unavailable substitutes
     EXPECT_EQ(run.report.rows.size(), 12u);
+}
+
+TEST(BilanRows, AFolderCountsAsItsFilesOneByOne) {
+    // Enough files for several threads: their rows, however the files are shared out,
+    // are the sums of each file's.
+    DataFolder folder;
+    tandarel::testing::generateDataFolder(folder.path(), {.substitutes = 6, .weeks = 20});
+    const Date start{2004, 8, 1}, end{2005, 1, 31};
+    for (const auto kind : {BilanKind::Substitutes, BilanKind::Schools, BilanKind::Teachers}) {
+        const auto run = bilan(kind, folder, start, end);
+        ASSERT_GE(run.files.size(), 17u);
+        std::map<std::string, Values> sums;
+        for (std::size_t i = 0; i < run.files.size(); ++i) {
+            const WeekFileList one{{run.files.paths[i]}, {run.files.shortNames[i]}};
+            for (const auto& row : runBilan(kind, one, run.period).rows) {
+                auto& sum = sums[row.key];
+                sum.resize(row.quarterDays.size());
+                for (std::size_t c = 0; c < sum.size(); ++c) sum[c] += row.quarterDays[c];
+            }
+        }
+        Rows expected;
+        for (const auto& row : run.report.rows) expected.emplace_back(row.label, sums.at(row.key));
+        EXPECT_EQ(rowsOf(run.report), expected) << bilanWord(kind);
+        EXPECT_EQ(run.report.rows.size(), sums.size()) << bilanWord(kind);
+    }
+}
+
+TEST(BilanRows, KeysDifferingInOneByteHaveRowsOfTheirOwn) {
+    // Keys of the same length and ends share their hash: only the compare tells them apart.
+    for (std::size_t n = 1; n <= 70; ++n) {
+        bilan::RowTally tally;
+        const std::string base(n, 'a');
+        EXPECT_EQ(tally.row(base), 0u);
+        for (std::size_t at = 0; at < n; ++at) {
+            auto other = base;
+            other[at] = 'b';
+            EXPECT_EQ(tally.row(other), at + 1) << n << " " << at;
+        }
+        EXPECT_EQ(tally.row(base), 0u) << n;
+        EXPECT_EQ(tally.size(), n + 1) << n;
+    }
 }
 
 TEST(BilanSchools, EachSchoolLineWithTheMotifLineUnderIt) {

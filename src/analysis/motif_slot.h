@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analysis/byte_scan.h"
+#include "analysis/replacement_analysis.h"
+#include "core/fields.h"
+#include "core/week_layout.h"
+
+// Where a motif line's cell goes, as an index into MotifCounts::counts, kHtsSlot for
+// "HTS" and kUnavailableSlot for "Indisponible". Inline: the analyses ask it of every
+// motif cell of a year, in their own loops, and a call per cell would cost as much as
+// the test. Written without data-dependent branches: motifs follow one another at
+// random, and a mispredicted branch per cell costs more than the whole test.
+namespace tandarel::motif {
+
+// The slot of a cell from its first byte, the second half for cells whose second byte
+// is the motif marker.
+struct SlotTable {
+    std::array<std::uint8_t, 512> slot{};
+    constexpr SlotTable() {
+        for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
+        slot[256 + kIllnessLetter] = static_cast<std::uint8_t>(Category::Maladie);
+        slot[256 + kTeamLetter] = static_cast<std::uint8_t>(Category::Equipe);
+        slot[256 + kPersonalLetter] = static_cast<std::uint8_t>(Category::ConvPerso);
+        slot[256 + kOtherLetter] = static_cast<std::uint8_t>(Category::Autre);
+    }
+};
+inline constexpr SlotTable kSlots;
+
+// The word a load of the first bytes of a text gives, whatever the byte order; the bytes
+// past its end read as 0.
+template <typename Word>
+Word wordOf(std::string_view text) {
+    char bytes[sizeof(Word)] = {};
+    text.copy(bytes, sizeof bytes);
+    return scan::load<Word>(bytes);
+}
+
+// "HTS" and "Indisponible" as the words a load of their stored bytes gives: "HTS" in one
+// word, its bytes kept by a mask; "Indisponible" as its first 8 bytes and its last 4.
+static_assert(kOutOfSchoolTime.size() <= 4 && kUnavailable.size() > 8 && kUnavailable.size() <= 12);
+inline const std::uint32_t kHtsMask = wordOf<std::uint32_t>(std::string(kOutOfSchoolTime.size(), '\xFF'));
+inline const std::uint32_t kHts = wordOf<std::uint32_t>(kOutOfSchoolTime);
+inline const std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavailable);
+inline constexpr std::size_t kUnavailableTailAt = kUnavailable.size() - 4;
+inline const std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
+
+// `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
+// so the codes are compared as whole words, and the tests are combined without a
+// branch on the cell. The byte after a cell shorter than 2 is its ";" or a line end,
+// never the marker.
+inline std::size_t slotOf(std::string_view stored) {
+    const std::size_t n = stored.size();
+    const char* p = stored.data();
+    const std::size_t marked = p[1] == kStoredMotifMarker;
+    std::size_t slot = kSlots.slot[256 * marked + static_cast<unsigned char>(p[0])];
+    // Tests as numbers, combined with & and |: with && and ||, a branch each.
+    auto bit = [](bool test) { return static_cast<std::size_t>(test); };
+    const std::size_t hts =
+        bit(n == kOutOfSchoolTime.size()) & bit((scan::load<std::uint32_t>(p) & kHtsMask) == kHts);
+    const std::size_t unavailable = bit(n == kUnavailable.size()) &
+                                    bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
+                                    bit(scan::load<std::uint32_t>(p + kUnavailableTailAt) == kUnavailableTail);
+    // Selections by mask: written as ?:, the compiler turns them back into branches.
+    auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
+        chosen ^= (chosen ^ value) & (std::size_t{0} - when);
+    };
+    choose(slot, hts, kHtsSlot);
+    choose(slot, unavailable, kUnavailableSlot);
+    choose(slot, bit(n == 0), static_cast<std::size_t>(Category::MiseADisposition));
+    return slot;
+}
+
+// Blanks around a code are rare (hand edits), and leave it unknown: only then is the
+// cell trimmed.
+inline std::size_t countedSlot(std::string_view cell) {
+    std::size_t slot = slotOf(cell);
+    if (slot == static_cast<std::size_t>(Category::Inconnu)) [[unlikely]]
+        slot = slotOf(trimmed(cell));
+    return slot;
+}
+
+}  // namespace tandarel::motif
