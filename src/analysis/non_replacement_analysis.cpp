@@ -25,7 +25,8 @@ void countNonReplacements(const WeekTable& table, ColumnRange columns, NonReplac
     // The section's few lines are read once each, straight from the file's bytes:
     // table.cell would set up the cells of the whole table for them.
     const int lines = std::max(0, table.rowCount() - firstLine);
-    std::array<std::array<std::string_view, kMaxWeekColumns>, kNonReplacementRows> section;
+    // Days the lines do not reach read as empty, as table.cell reads them.
+    std::array<std::array<std::string_view, kMaxWeekColumns>, kNonReplacementRows> section{};
     for (int line = 0; line < lines; ++line)
         table.forEachDayCell(firstLine + line, columns.first, columns.last, [&](int day, std::string_view cell) {
             section[static_cast<std::size_t>(line)][static_cast<std::size_t>(day)] = cell;
