@@ -124,16 +124,30 @@ void countSchools(const WeekTable& table, ColumnRange columns, RowTally& tally) 
                                      });
 }
 
+// A block's motif codes are gathered first, without a branch on what each cell holds,
+// then looked up: whether a cell is a code follows no order, and a lookup after each
+// test would be thrown away at every mispredicted one.
 void countTeachers(const WeekTable& table, ColumnRange columns, RowTally& tally) {
+    struct Code {
+        std::string_view cell;  // as stored
+        std::size_t slot;
+    };
+    std::array<Code, kBlockRows / kPlageRows * kMaxWeekColumns> codes;
     const Blocks blocks(table);
-    for (int block = 0; block < blocks.count(); ++block)
+    for (int block = 0; block < blocks.count(); ++block) {
+        std::size_t taken = 0;
         for (int placement = 0; placement < blocks.placements(block); ++placement)
             table.forEachDayCell(Blocks::motifRow(block, placement), columns.first, columns.last,
                                  [&](int, std::string_view cell) {
                                      const auto slot = motif::countedSlot(cell);
-                                     const auto key = bilan::teacherKey(cell, slot);
-                                     if (key != bilan::kNoRow) ++tally.counts(tally.row(key))[slot];
+                                     codes[taken] = {cell, slot};
+                                     taken += bilan::isMotifCode(slot);
                                  });
+        for (std::size_t i = 0; i < taken; ++i) {
+            const auto key = bilan::teacherOfCode(bilan::trimmedCell(codes[i].cell));
+            ++tally.counts(tally.row(key))[codes[i].slot];
+        }
+    }
 }
 
 // Room for the substitutes, schools or teachers of a few weeks: a hundred or so.

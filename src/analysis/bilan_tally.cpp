@@ -12,8 +12,6 @@ RowTally::RowTally(std::size_t rows) {
     mask_ = slots - 1;
 }
 
-std::size_t RowTally::row(std::string_view wanted) { return find(wanted, hashOf(wanted)); }
-
 std::size_t RowTally::add(std::string_view key, std::uint64_t hash, std::size_t slot) {
     keys_.push_back({text_.size(), key.size(), hash});
     text_.append(key);

@@ -26,7 +26,7 @@ public:
     explicit RowTally(std::size_t rows);
 
     // The row of a key; a new row, counting nothing, for a key not met before.
-    std::size_t row(std::string_view wanted);
+    std::size_t row(std::string_view wanted) { return find(wanted, hashOf(wanted)); }
     SlotCounts& counts(std::size_t row) { return counts_[row]; }
 
     std::size_t size() const { return keys_.size(); }

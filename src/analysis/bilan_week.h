@@ -68,12 +68,18 @@ inline std::string_view schoolKey(std::string_view storedSchool, std::size_t mot
     return school;
 }
 
+// The name of a motif code "X¤name" (trimmed, X one of M, E, C, A): the text after the
+// code, trimmed.
+inline std::string_view teacherOfCode(std::string_view code) {
+    // The code is one letter and the stored marker, one byte each.
+    const auto name = trimmedCell(code.substr(1 + sizeof kStoredMotifMarker));
+    return name.empty() ? kNoTeacherName : name;
+}
+
 // A motif line "X¤name" with X one of M, E, C, A: the name, trimmed.
 inline std::string_view teacherKey(std::string_view storedMotif, std::size_t motifLineSlot) {
     if (!isMotifCode(motifLineSlot)) return kNoRow;
-    // The code is one letter and the stored marker, one byte each.
-    const auto name = trimmedCell(trimmedCell(storedMotif).substr(1 + sizeof kStoredMotifMarker));
-    return name.empty() ? kNoTeacherName : name;
+    return teacherOfCode(trimmedCell(storedMotif));
 }
 
 }  // namespace tandarel::bilan
