@@ -1,6 +1,5 @@
 #include "analysis/analysis_window.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -141,10 +140,7 @@ void AnalysisWindow::offerExport(ResultReport report, ChartDrawing chart) {
 
 void AnalysisWindow::exportResult() {
     if (!report_) return;
-    std::error_code ignored;  // a folder that cannot be made absolute is suggested as it is
-    auto folder = std::filesystem::absolute(context_.dataFolder, ignored);
-    if (folder.empty()) folder = context_.dataFolder;
-    const QString chosen = askSavePath_(QDir(ui::pathToQ(folder)).filePath(ui::toQ(report_->fileStem + ".csv")));
+    const QString chosen = askSavePath_(ui::suggestedPath(context_.dataFolder, ui::toQ(report_->fileStem + ".csv")));
     if (chosen.isEmpty()) return;
     const auto file = ui::pathFromQ(chosen);
     ui::reportingFileErrors(context_.messages, [&] {
@@ -152,9 +148,7 @@ void AnalysisWindow::exportResult() {
             replaceFileAtomically(file, resultCsv(*report_));
             return;
         }
-        const QByteArray pdf = resultPdf(*report_, chart_, grid_->columnWidths());
-        if (pdf.isEmpty()) throwWriteError(file, "le document PDF n'a pas pu être composé");
-        replaceFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        writePdfFile(file, resultPdf(*report_, chart_, grid_->columnWidths()));
     });
 }
 

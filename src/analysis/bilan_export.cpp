@@ -17,11 +17,8 @@ std::string bilanCsv(const BilanReport& report) {
 std::string bilanFileStem(const BilanReport& report) { return "bilan-" + std::string(bilanWord(report.kind)); }
 
 std::vector<const BilanRow*> bilanChartRows(const BilanReport& report, std::size_t count) {
-    // Only the three reports of people and schools have one Total worth ranking.
-    const bool charted = report.kind == BilanKind::Substitutes || report.kind == BilanKind::Schools ||
-                         report.kind == BilanKind::Teachers;
     std::vector<const BilanRow*> rows;
-    if (!charted) return rows;
+    if (!bilanHasChart(report.kind)) return rows;
     for (const auto& row : report.rows)
         if (!row.quarterDays.empty()) rows.push_back(&row);
     std::stable_sort(rows.begin(), rows.end(),

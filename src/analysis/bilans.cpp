@@ -1,6 +1,5 @@
 #include "analysis/bilans.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QPrintDialog>
@@ -9,6 +8,7 @@
 #include "analysis/bilan_comparison.h"
 #include "analysis/bilan_export.h"
 #include "analysis/bilans_document.h"
+#include "analysis/result_pdf.h"
 #include "analysis/week_table.h"
 #include "core/atomic_file.h"
 #include "ui/clock.h"
@@ -185,7 +185,7 @@ void Bilans::showReport(BilanReport report) {
     dialogue_->hide();
     periodLabel_->setText(ui::toQ(report_->title) + QStringLiteral(" — ") + ui::toQ(report_->periodText));
     auto bars = bilanBars(*report_);
-    const bool charted = kind_ == BilanKind::Substitutes || kind_ == BilanKind::Schools || kind_ == BilanKind::Teachers;
+    const bool charted = bilanHasChart(kind_);
     table_->setGeometry(10, 38, charted ? 660 : 980, 400);
     chart_->setVisible(charted);
     chart_->setBars(std::move(bars));
@@ -216,10 +216,7 @@ void Bilans::showDetails(int reportRow) {
 }
 
 QString Bilans::askPath(const char* extension) {
-    std::error_code ignored;  // a folder that cannot be made absolute is suggested as it is
-    auto folder = std::filesystem::absolute(context_.dataFolder, ignored);
-    if (folder.empty()) folder = context_.dataFolder;
-    return askSavePath_(QDir(ui::pathToQ(folder)).filePath(ui::toQ(bilanFileStem(*report_)) + extension));
+    return askSavePath_(ui::suggestedPath(context_.dataFolder, ui::toQ(bilanFileStem(*report_)) + extension));
 }
 
 void Bilans::exportCsv() {
@@ -235,19 +232,14 @@ void Bilans::exportPdf() {
     const QString chosen = askPath(".pdf");
     if (chosen.isEmpty()) return;
     const auto file = ui::pathFromQ(chosen);
-    ui::reportingFileErrors(context_.messages, [&] {
-        const QByteArray pdf = bilanPdf(*report_);
-        if (pdf.isEmpty()) throwWriteError(file, "le document PDF n'a pas pu être composé");
-        replaceFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    });
+    ui::reportingFileErrors(context_.messages, [&] { writePdfFile(file, bilanPdf(*report_)); });
 }
 
 void Bilans::print() {
     if (!report_) return;
     QPrinter printer;
     printer.setDocName(ui::toQ(report_->title));
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(analysisPageLayout());
     if (!runPrintDialog_(printer)) return;
     if (!paintBilanDocument(printer, *report_))
         context_.messages.error(QStringLiteral("L'impression du bilan n'a pas pu être faite."));

@@ -4,19 +4,23 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <cstdint>
 #include <functional>
 
 #include "analysis/bilans_chart.h"
+#include "analysis/result_pdf.h"
+#include "ui/colour.h"
 #include "ui/qt_text.h"
 
 namespace tandarel {
 namespace {
 
-constexpr double kMarginMm = 15;
 constexpr double kFooterMm = 8;
 constexpr double kRowMm = 6;
 constexpr double kHeaderMm = 11;  // two lines of a header such as "Convenance personnelle"
 constexpr double kChartMm = 100;
+constexpr std::uint32_t kShade = 0xE0E0E0;     // behind the header and the totals (0xBBGGRR)
+constexpr std::uint32_t kCellLine = 0xA0A0A0;
 
 QFont documentFont(double points, bool bold = false) {
     QFont font = QApplication::font();
@@ -74,8 +78,8 @@ public:
             double x = 0;
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 const QRectF cell(x, top, c == 0 ? firstWidth_ : valueWidth_, height);
-                if (shade) painter.fillRect(cell, QColor(0xE0, 0xE0, 0xE0));
-                painter.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 0));
+                if (shade) painter.fillRect(cell, ui::bgr(kShade));
+                painter.setPen(QPen(ui::bgr(kCellLine), 0));
                 painter.drawRect(cell);
                 painter.setPen(Qt::black);
                 const QRectF inner = cell.adjusted(mm(1), 0, -mm(1), 0);
@@ -158,8 +162,7 @@ QByteArray bilanPdf(const BilanReport& report) {
         writer.setTitle(ui::toQ(report.title));
         writer.setCreator(QStringLiteral("Tandarel"));
         writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+        writer.setPageLayout(analysisPageLayout());
         if (!paintBilanDocument(writer, report)) return {};
     }
     return buffer.data();

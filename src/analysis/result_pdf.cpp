@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "analysis/analysis_window.h"
+#include "core/atomic_file.h"
+#include "core/file_error.h"
 #include "ui/colour.h"
 #include "ui/qt_text.h"
 
@@ -173,8 +175,7 @@ QByteArray resultPdf(const ResultReport& report, const ChartDrawing& chart, cons
         writer.setTitle(ui::toQ(report.title));
         writer.setCreator(QStringLiteral("Tandarel"));
         writer.setResolution(kDotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+        writer.setPageLayout(analysisPageLayout());
         PageFlow flow(kDotsPerInch / 25.4, QSizeF(writer.width(), writer.height()));
         layOut(flow, report, chart, gridColumns);
 
@@ -192,6 +193,16 @@ QByteArray resultPdf(const ResultReport& report, const ChartDrawing& chart, cons
         if (!painter.end()) return {};
     }
     return buffer.data();
+}
+
+QPageLayout analysisPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+}
+
+void writePdfFile(const std::filesystem::path& file, const QByteArray& pdf) {
+    if (pdf.isEmpty()) throwWriteError(file, "le document PDF n'a pas pu être composé");
+    replaceFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace tandarel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
+#include <filesystem>
 #include <vector>
 
 #include "analysis/chart_painting.h"
@@ -13,5 +15,12 @@ namespace tandarel {
 // the foot of every page. The grid's columns keep the proportions of the window's
 // (`gridColumns`, in pixels). Empty when the document could not be composed.
 QByteArray resultPdf(const ResultReport& report, const ChartDrawing& chart, const std::vector<int>& gridColumns);
+
+// The page of every document the analyses make, printed or as PDF: A4 upright, 15 mm margins.
+QPageLayout analysisPageLayout();
+
+// Writes a composed PDF document to `file` (atomically); an empty one, which could not
+// be composed, is a write error.
+void writePdfFile(const std::filesystem::path& file, const QByteArray& pdf);
 
 }  // namespace tandarel
