@@ -17,16 +17,24 @@ using SlotCounts = std::array<long, kMotifSlotCount>;
 
 // The rows met in the files, by key, with their counts. A school or a teacher is looked
 // up for each of its cells (a year is a million of them): the keys sit end to end in one
-// text, found through an open-addressed table of their hashes, the row met last tried
-// first (a substitute often stays in one school for days).
+// text, found through a table of their hashes kept so sparse that a key almost always
+// has its first slot to itself. A lookup is then one slot read and one compare, with no
+// probing loop to mispredict, and the slot holds where the key's text is, so that the
+// compare waits on no other read.
 class RowTally {
 public:
-    RowTally() = default;
+    RowTally() : RowTally(0) {}
     // Room for `rows` keys, made at once rather than grown.
     explicit RowTally(std::size_t rows);
 
     // The row of a key; a new row, counting nothing, for a key not met before.
-    std::size_t row(std::string_view wanted) { return find(wanted, hashOf(wanted)); }
+    std::size_t row(std::string_view wanted) {
+        const std::uint64_t hash = hashOf(wanted);
+        const Slot& first = slots_[slotOf(hash)];
+        if (first.hash == hash && same({text_.data() + first.offset, first.length}, wanted)) [[likely]]
+            return first.row;
+        return probe(wanted, hash);
+    }
     SlotCounts& counts(std::size_t row) { return counts_[row]; }
 
     std::size_t size() const { return keys_.size(); }
@@ -37,6 +45,13 @@ public:
     void add(const RowTally& other);
 
 private:
+    // A free slot has hash 0, which hashOf never gives.
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::size_t offset = 0;
+        std::size_t length = 0;
+        std::size_t row = 0;
+    };
     struct Key {
         std::size_t offset;
         std::size_t length;
@@ -60,8 +75,10 @@ private:
             a = static_cast<unsigned char>(p[0]) | std::uint64_t{static_cast<unsigned char>(p[n / 2])} << 8 |
                 std::uint64_t{static_cast<unsigned char>(p[n - 1])} << 16;
         }
-        return (a * 0x9E3779B97F4A7C15u) ^ ((b ^ n) * 0xC2B2AE3D27D4EB4Fu);
+        return ((a * 0x9E3779B97F4A7C15u) ^ ((b ^ n) * 0xC2B2AE3D27D4EB4Fu)) | 1;
     }
+    // The high bits of the hash: those the products mix best.
+    std::size_t slotOf(std::uint64_t hash) const { return static_cast<std::size_t>(hash >> 40) & mask_; }
     // Equal keys, compared eight bytes at a time, the last eight overlapping the others.
     // Names up to 64 bytes take a fixed number of words (two for most teachers' names, of
     // up to 16 bytes): a loop of their length would mispredict its end, names of every
@@ -83,27 +100,16 @@ private:
         if (n <= 64) return differ(8) == 0;
         return differ((n + 7) / 8) == 0;
     }
-    // A slot holds the high half of its key's hash and its row + 1; 0 when free.
-    std::size_t find(std::string_view wanted, std::uint64_t hash) {
-        if (2 * (keys_.size() + 1) > slots_.size()) [[unlikely]]
-            grow();
-        const std::uint64_t tag = hash >> 32;
-        for (std::size_t slot = tag & mask_;; slot = (slot + 1) & mask_) {
-            const std::uint64_t taken = slots_[slot];
-            if (taken == 0) return add(wanted, hash, slot);
-            const std::size_t row = (taken & 0xFFFFFFFFu) - 1;
-            if (taken >> 32 == tag && same(key(row), wanted)) return row;
-        }
-    }
-    std::size_t add(std::string_view key, std::uint64_t hash, std::size_t slot);
+    // The key past its first slot, or a new one.
+    std::size_t probe(std::string_view wanted, std::uint64_t hash);
+    void place(const Key& key, std::size_t row);
     void grow();
 
     std::string text_;
     std::vector<Key> keys_;
     std::vector<SlotCounts> counts_;
-    std::vector<std::uint64_t> slots_;
+    std::vector<Slot> slots_;
     std::size_t mask_ = 0;
-    std::size_t last_ = 0;
 };
 
 }  // namespace tandarel::bilan
