@@ -5,14 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
-
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#include <emmintrin.h>
-#define TANDAREL_SCAN_SSE2 1
-#endif
 
 // Finding the ";" and line ends of a week file a block of 64 bytes at a time, as bit
 // masks. A year of files is a few megabytes of short cells: stopping at every byte, or
@@ -24,28 +20,18 @@ namespace tandarel::scan {
 // end reads up to 63 bytes past it.
 inline constexpr std::size_t kPadding = 64;
 
-// Bit i set when block[i] == byte, for the 64 bytes at block: the plain loop, for any processor.
-inline std::uint64_t byteMask64Portable(const char* block, char byte) {
-    std::uint64_t mask = 0;
-    for (int i = 0; i < 64; ++i) mask |= static_cast<std::uint64_t>(block[i] == byte) << i;
-    return mask;
-}
+// The kinds of byte compare the processor may offer, narrowest first.
+enum class VectorWidth { None, Sse2, Avx2 };
+// Whether this build can use it on this processor.
+bool canUse(VectorWidth width);
 
-// The same, with the processor's vector compare where it has one.
-inline std::uint64_t byteMask64(const char* block, char byte) {
-#ifdef TANDAREL_SCAN_SSE2
-    const __m128i wanted = _mm_set1_epi8(byte);
-    std::uint64_t mask = 0;
-    for (int part = 0; part < 4; ++part) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
-        const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
-        mask |= static_cast<std::uint64_t>(bits) << (16 * part);
-    }
-    return mask;
-#else
-    return byteMask64Portable(block, byte);
-#endif
-}
+// Bit i of semicolons[b] set when byte 64b + i from `begin` is ";", and of newlines[b]
+// when it is a line end, for `blocks` blocks of 64 bytes; with the widest compare the
+// processor has (a year of files is a few megabytes, each byte compared twice).
+void maskSeparators(const char* begin, std::size_t blocks, std::uint64_t* semicolons, std::uint64_t* newlines);
+// The same with a given compare, one that canUse allows.
+void maskSeparatorsWith(VectorWidth width, const char* begin, std::size_t blocks, std::uint64_t* semicolons,
+                        std::uint64_t* newlines);
 
 // The ";" of a text as bits, a word per 64 bytes, and its lines: each byte of the text
 // is compared once, and the fields of a line are then found from the bits without
@@ -66,21 +52,33 @@ inline SeparatorIndex indexSeparators(const char* begin, const char* end) {
     const std::size_t blocks = (size + 63) / 64;
     SeparatorIndex index;
     index.semicolons.resize(blocks + 3);
+    // The room below is written before it is read: none of it is cleared first (a file is
+    // a few dozen kilobytes, and so would be the clearing).
+    auto newlines = std::make_unique_for_overwrite<std::uint64_t[]>(blocks);
+    maskSeparators(begin, blocks, index.semicolons.data(), newlines.get());
+    if (const std::size_t left = size % 64; left != 0) {
+        // The last block's bytes past the text are not separators.
+        const std::uint64_t keep = (std::uint64_t{1} << left) - 1;
+        index.semicolons[blocks - 1] &= keep;
+        newlines[blocks - 1] &= keep;
+    }
     // Week lines are some 80 bytes long; a file of shorter ones grows the room.
-    std::vector<std::size_t> ends(size / 32 + 128);
+    std::size_t room = size / 32 + 128;
+    auto ends = std::make_unique_for_overwrite<std::size_t[]>(room);
     std::size_t written = 0;
     for (std::size_t block = 0; block < blocks; ++block) {
-        const char* bytes = begin + 64 * block;
-        std::uint64_t keep = ~std::uint64_t{0};
-        if (const auto left = size - 64 * block; left < 64) keep = (std::uint64_t{1} << left) - 1;
-        index.semicolons[block] = byteMask64(bytes, ';') & keep;
-        std::uint64_t bits = byteMask64(bytes, '\n') & keep;
-        if (ends.size() < written + 64) ends.resize(2 * ends.size());
+        std::uint64_t bits = newlines[block];
+        if (room < written + 64) [[unlikely]] {
+            auto more = std::make_unique_for_overwrite<std::size_t[]>(2 * room);
+            std::copy(ends.get(), ends.get() + written, more.get());
+            ends = std::move(more);
+            room *= 2;
+        }
         // Most week lines are longer than 32 bytes: two slots are written whatever the
         // block holds, and past its last end they get 64 (block + 1), overwritten by the
         // next block. Counting as they go needs no population count, which baseline
         // x86-64 lacks.
-        std::size_t* out = ends.data() + written;
+        std::size_t* out = ends.get() + written;
         for (std::size_t i = 0; i < 2; ++i) {
             out[i] = 64 * block + static_cast<std::size_t>(std::countr_zero(bits));
             written += bits != 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -94,13 +95,21 @@ TEST(ByteScan, SemicolonsComeInOrderThenPastTheText) {
     }
 }
 
-TEST(ByteScan, VectorAndPortableMasksAgree) {
-    std::string block;
-    for (int i = 0; i < 64; ++i) block += "ab;\n\r\xA4"[i * 5 % 6];
-    for (const char byte : {';', '\n', '\r', '\xA4', 'z'}) {
-        EXPECT_EQ(scan::byteMask64(block.data(), byte), scan::byteMask64Portable(block.data(), byte)) << byte;
-        for (int i = 0; i < 64; ++i)
-            EXPECT_EQ((scan::byteMask64(block.data(), byte) >> i) & 1, block[static_cast<std::size_t>(i)] == byte ? 1u : 0u);
+TEST(ByteScan, VectorWidthsAgree) {
+    std::string bytes;
+    for (int i = 0; i < 64 * 5; ++i) bytes += "ab;\n\r\xA4;"[i * 5 % 7];
+    std::vector<std::uint64_t> semicolons(5), newlines(5);
+    scan::maskSeparatorsWith(scan::VectorWidth::None, bytes.data(), 5, semicolons.data(), newlines.data());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        EXPECT_EQ((semicolons[i / 64] >> (i % 64)) & 1, bytes[i] == ';' ? 1u : 0u) << i;
+        EXPECT_EQ((newlines[i / 64] >> (i % 64)) & 1, bytes[i] == '\n' ? 1u : 0u) << i;
+    }
+    for (const auto width : {scan::VectorWidth::Sse2, scan::VectorWidth::Avx2}) {
+        if (!scan::canUse(width)) continue;
+        std::vector<std::uint64_t> wideSemicolons(5), wideNewlines(5);
+        scan::maskSeparatorsWith(width, bytes.data(), 5, wideSemicolons.data(), wideNewlines.data());
+        EXPECT_EQ(wideSemicolons, semicolons) << static_cast<int>(width);
+        EXPECT_EQ(wideNewlines, newlines) << static_cast<int>(width);
     }
 }
 
