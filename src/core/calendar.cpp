@@ -15,6 +15,8 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "juillet", "août", "septembre", "octobre", "novembre", "décembre"};
 
 std::string twoDigits(int value) {
+    // The usual case without a formatted print: a collection names hundreds of week files.
+    if (value >= 0 && value < 100) return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d", value);
     return buffer;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "analysis/week_collection.h"
+#include "core/text_file.h"
 #include "data_folder.h"
 
 using namespace tandarel;
@@ -60,6 +61,14 @@ TEST_F(Collection, WeeksOfShortRanges) {
 TEST_F(Collection, AnyEntryBearingTheNameCounts) {
     std::filesystem::create_directories(folder / "04_05/05_04_25.pln");
     EXPECT_EQ(collect({2005, 4, 25}, {2005, 4, 29}), (std::vector<std::string>{shown("04_05", "05_04_25.pln")}));
+}
+
+TEST_F(Collection, ANameInAnotherCaseCountsWhereTheFileSystemFindsIt) {
+    week("04_05/05_04_25.PLN");
+    folder.writeBytes("05_06", "not a folder");
+    const bool ignoresCase = entryExists(folder / "04_05/05_04_25.pln");
+    EXPECT_EQ(collect({2005, 4, 25}, {2005, 8, 10}),
+              ignoresCase ? std::vector<std::string>{shown("04_05", "05_04_25.pln")} : std::vector<std::string>{});
 }
 
 TEST_F(Collection, EachWeekIsLookedUpInTheFolderOfItsMonday) {
