@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "analysis/replacement_analysis.h"
@@ -20,8 +21,13 @@ class Blocks {
 public:
     explicit Blocks(const WeekTable& table);
     int count() const { return count_; }
-    // The placements 0..3 (M 1, M 2, AM 1, AM 2) of a block that the table holds.
-    int placements(int block) const;
+    // The placements 0..3 (M 1, M 2, AM 1, AM 2) of a block that the table holds: the
+    // motif line of placement p is nameRow + 2p + 1, and must be at most the last
+    // substitute line.
+    int placements(int block) const {
+        const int room = lastRow_ - nameRow(block) - 1;
+        return room < 0 ? 0 : std::min(room / kPlageRows + 1, kBlockRows / kPlageRows);
+    }
 
     static int nameRow(int block) { return blockFirstRow(block); }
     static int schoolRow(int block, int placement) { return nameRow(block) + kPlageRows * placement; }

@@ -20,6 +20,13 @@ namespace tandarel::scan {
 // end reads up to 63 bytes past it.
 inline constexpr std::size_t kPadding = 64;
 
+// The lowest set bit of a word, any number from 0 to 63 for a word of none: where that
+// answer is never used, the test for a word of none (a branch on processors without a
+// count instruction of their own) is left out.
+inline std::size_t lowestBit(std::uint64_t bits) {
+    return static_cast<std::size_t>(std::countr_zero(bits | (std::uint64_t{1} << 63)));
+}
+
 // The kinds of byte compare the processor may offer, narrowest first.
 enum class VectorWidth { None, Sse2, Avx2 };
 // Whether this build can use it on this processor.
@@ -75,17 +82,17 @@ inline SeparatorIndex indexSeparators(const char* begin, const char* end) {
             room *= 2;
         }
         // Most week lines are longer than 32 bytes: two slots are written whatever the
-        // block holds, and past its last end they get 64 (block + 1), overwritten by the
-        // next block. Counting as they go needs no population count, which baseline
+        // block holds, and past its last end they get an offset in the block, overwritten
+        // by the next block. Counting as they go needs no population count, which baseline
         // x86-64 lacks.
         std::size_t* out = ends.get() + written;
         for (std::size_t i = 0; i < 2; ++i) {
-            out[i] = 64 * block + static_cast<std::size_t>(std::countr_zero(bits));
+            out[i] = 64 * block + lowestBit(bits);
             written += bits != 0;
             bits &= bits - 1;
         }
         while (bits != 0) [[unlikely]] {
-            ends[written++] = 64 * block + static_cast<std::size_t>(std::countr_zero(bits));
+            ends[written++] = 64 * block + lowestBit(bits);
             bits &= bits - 1;
         }
     }
@@ -120,13 +127,28 @@ public:
         while ((low_ | high_) == 0) [[unlikely]]
             fill(base_ + 128);
         // The choice between the two halves by mask: most week lines are longer than 64 bytes.
+        // The half not chosen may be empty.
         const std::uint64_t inLow = std::uint64_t{0} - static_cast<std::uint64_t>(low_ != 0);
-        const std::size_t fromLow = static_cast<std::size_t>(std::countr_zero(low_));
-        const std::size_t fromHigh = 64 + static_cast<std::size_t>(std::countr_zero(high_));
+        const std::size_t fromLow = lowestBit(low_);
+        const std::size_t fromHigh = 64 + lowestBit(high_);
         const std::size_t offset = base_ + (fromHigh ^ ((fromHigh ^ fromLow) & inLow));
         high_ &= (high_ - 1) | inLow;
         low_ &= low_ - 1;
         return offset;
+    }
+
+    // The offset of the count-th next ";" (count at least 1), those before it passed over.
+    // The first fields of a line are short: their ";" are nearly always in the window's
+    // low half, where passing one over is clearing a bit.
+    std::size_t skip(int count) {
+        std::uint64_t low = low_;
+        for (int i = 1; i < count; ++i) low &= low - 1;
+        if (low != 0) [[likely]] {
+            low_ = low;
+            return next();
+        }
+        for (int i = 1; i < count; ++i) next();
+        return next();
     }
 
 private:
@@ -168,7 +190,7 @@ public:
         return field;
     }
     void skip(int fields) {
-        for (int i = 0; i < fields; ++i) start_ = semicolons_.next() + 1;
+        if (fields > 0) start_ = semicolons_.skip(fields) + 1;
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,22 +34,23 @@ struct SlotTable {
 inline constexpr SlotTable kSlots;
 
 // The word a load of the first bytes of a text gives, whatever the byte order; the bytes
-// past its end read as 0.
+// past its end read as 0. Known when compiling, so that a cell's tests compare with
+// numbers in the instructions themselves.
 template <typename Word>
-Word wordOf(std::string_view text) {
-    char bytes[sizeof(Word)] = {};
-    text.copy(bytes, sizeof bytes);
-    return scan::load<Word>(bytes);
+constexpr Word wordOf(std::string_view text) {
+    std::array<char, sizeof(Word)> bytes{};
+    for (std::size_t i = 0; i < bytes.size() && i < text.size(); ++i) bytes[i] = text[i];
+    return std::bit_cast<Word>(bytes);
 }
 
 // "HTS" and "Indisponible" as the words a load of their stored bytes gives: "HTS" in one
 // word, its bytes kept by a mask; "Indisponible" as its first 8 bytes and its last 4.
 static_assert(kOutOfSchoolTime.size() <= 4 && kUnavailable.size() > 8 && kUnavailable.size() <= 12);
-inline const std::uint32_t kHtsMask = wordOf<std::uint32_t>(std::string(kOutOfSchoolTime.size(), '\xFF'));
-inline const std::uint32_t kHts = wordOf<std::uint32_t>(kOutOfSchoolTime);
-inline const std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavailable);
+inline constexpr std::uint32_t kHtsMask = wordOf<std::uint32_t>(std::string_view("\xFF\xFF\xFF\xFF", kOutOfSchoolTime.size()));
+inline constexpr std::uint32_t kHts = wordOf<std::uint32_t>(kOutOfSchoolTime);
+inline constexpr std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavailable);
 inline constexpr std::size_t kUnavailableTailAt = kUnavailable.size() - 4;
-inline const std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
+inline constexpr std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
 
 // `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
 // so the codes are compared as whole words, and the tests are combined without a
