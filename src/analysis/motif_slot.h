@@ -19,12 +19,20 @@
 // random, and a mispredicted branch per cell costs more than the whole test.
 namespace tandarel::motif {
 
-// The slot of a cell from its first byte, the second half for cells whose second byte
-// is the motif marker.
+// The slot of a cell by what it is (cellKind), then whether its
+// second byte is the motif marker, then its first byte: every outcome of the tests is a
+// place in one table, and the slot is one read of it.
+inline constexpr std::size_t kPlain = 0, kHtsCell = 1, kUnavailableCell = 2, kEmptyCell = 3;
 struct SlotTable {
-    std::array<std::uint8_t, 512> slot{};
+    std::array<std::uint8_t, 4 * 512> slot{};
     constexpr SlotTable() {
-        for (auto& s : slot) s = static_cast<std::uint8_t>(Category::Inconnu);
+        auto fill = [&](std::size_t kind, std::size_t value) {
+            for (std::size_t i = 0; i < 512; ++i) slot[512 * kind + i] = static_cast<std::uint8_t>(value);
+        };
+        fill(kPlain, static_cast<std::size_t>(Category::Inconnu));
+        fill(kHtsCell, kHtsSlot);
+        fill(kUnavailableCell, kUnavailableSlot);
+        fill(kEmptyCell, static_cast<std::size_t>(Category::MiseADisposition));
         slot[256 + kIllnessLetter] = static_cast<std::uint8_t>(Category::Maladie);
         slot[256 + kTeamLetter] = static_cast<std::uint8_t>(Category::Equipe);
         slot[256 + kPersonalLetter] = static_cast<std::uint8_t>(Category::ConvPerso);
@@ -52,15 +60,13 @@ inline constexpr std::uint64_t kUnavailableHead = wordOf<std::uint64_t>(kUnavail
 inline constexpr std::size_t kUnavailableTailAt = kUnavailable.size() - 4;
 inline constexpr std::uint32_t kUnavailableTail = wordOf<std::uint32_t>(kUnavailable.substr(kUnavailableTailAt));
 
-// `stored` is a cell of a WeekTable: the bytes after it can be read (scan::kPadding),
-// so the codes are compared as whole words, and the tests are combined without a
-// branch on the cell. The byte after a cell shorter than 2 is its ";" or a line end,
-// never the marker.
-inline std::size_t slotOf(std::string_view stored) {
+// What a cell is: kHtsCell for "HTS", kUnavailableCell for "Indisponible", kEmptyCell,
+// kPlain for any other. `stored` is a cell of a WeekTable: the bytes after it can be
+// read (scan::kPadding), so the words are compared whole, and the tests are combined
+// without a branch on the cell.
+inline std::size_t cellKind(std::string_view stored) {
     const std::size_t n = stored.size();
     const char* p = stored.data();
-    const std::size_t marked = p[1] == kStoredMotifMarker;
-    std::size_t slot = kSlots.slot[256 * marked + static_cast<unsigned char>(p[0])];
     // Tests as numbers, combined with & and |: with && and ||, a branch each.
     auto bit = [](bool test) { return static_cast<std::size_t>(test); };
     const std::size_t hts =
@@ -68,14 +74,15 @@ inline std::size_t slotOf(std::string_view stored) {
     const std::size_t unavailable = bit(n == kUnavailable.size()) &
                                     bit(scan::load<std::uint64_t>(p) == kUnavailableHead) &
                                     bit(scan::load<std::uint32_t>(p + kUnavailableTailAt) == kUnavailableTail);
-    // Selections by mask: written as ?:, the compiler turns them back into branches.
-    auto choose = [](std::size_t& chosen, std::size_t when, std::size_t value) {
-        chosen ^= (chosen ^ value) & (std::size_t{0} - when);
-    };
-    choose(slot, hts, kHtsSlot);
-    choose(slot, unavailable, kUnavailableSlot);
-    choose(slot, bit(n == 0), static_cast<std::size_t>(Category::MiseADisposition));
-    return slot;
+    // At most one of the three holds.
+    return hts * kHtsCell | unavailable * kUnavailableCell | bit(n == 0) * kEmptyCell;
+}
+
+// The byte after a cell shorter than 2 is its ";" or a line end, never the marker.
+inline std::size_t slotOf(std::string_view stored) {
+    const char* p = stored.data();
+    const std::size_t marked = p[1] == kStoredMotifMarker;
+    return kSlots.slot[512 * cellKind(stored) + 256 * marked + static_cast<unsigned char>(p[0])];
 }
 
 // Blanks around a code are rare (hand edits), and leave it unknown: only then is the
