@@ -154,6 +154,15 @@ TEST(BilanRows, KeysDifferingInOneByteHaveRowsOfTheirOwn) {
     }
 }
 
+TEST(BilanRows, RowsStayTheirsWhileTheTableGrows) {
+    bilan::RowTally tally;
+    for (std::size_t round = 0; round < 2; ++round)
+        for (std::size_t i = 0; i < 5000; ++i)
+            ASSERT_EQ(tally.row("École " + std::to_string(i)), i) << round << " " << i;
+    EXPECT_EQ(tally.size(), 5000u);
+    EXPECT_EQ(tally.key(4321), "École 4321");
+}
+
 TEST(BilanSchools, EachSchoolLineWithTheMotifLineUnderIt) {
     struct Case {
         const char* school;
