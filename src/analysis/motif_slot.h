@@ -19,9 +19,9 @@
 // random, and a mispredicted branch per cell costs more than the whole test.
 namespace tandarel::motif {
 
-// The slot of a cell by what it is (cellKind), then whether its
-// second byte is the motif marker, then its first byte: every outcome of the tests is a
-// place in one table, and the slot is one read of it.
+// The slot of a cell by what it is (cellKind), then whether its second byte is the motif
+// marker, then its first byte: every outcome of the tests is a place in one table, and
+// the slot is one read of it.
 inline constexpr std::size_t kPlain = 0, kHtsCell = 1, kUnavailableCell = 2, kEmptyCell = 3;
 struct SlotTable {
     std::array<std::uint8_t, 4 * 512> slot{};

@@ -31,7 +31,7 @@ public:
 
     // Whether an entry bears the name. Where the folder could not be listed, or holds the
     // name in another case (a file system that ignores case answers for it), the system
-    // is asked as before.
+    // is asked about that one entry.
     bool holds(const std::filesystem::path& folder, const std::string& name) const {
         if (listed_ && names_.contains(name)) return true;
         if (listed_ && !folded_.contains(asciiLower(name))) return false;
