@@ -16,6 +16,12 @@ lap "cross build"
 # Wine as the tests have it (CMakePresets.json): its own prefix, a French UTF-8 locale.
 export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all
 in_french() { env LOCPATH="$root/build-windows/locale" LC_ALL=fr_FR.UTF-8 "$@"; }
+# One Wine server for every run, kept until the end: a server left to stop after a run can drop the
+# connection of the run that starts just then ("wine client error: recvmsg").
+wineserver -k 2>/dev/null || true
+in_french wineserver -p
+work=""
+trap 'wineserver -k 2>/dev/null || true; [ -z "$work" ] || rm -rf "$work"' EXIT
 in_french wineboot -i >/dev/null 2>&1
 lap "Wine's first start"
 ctest --preset windows
@@ -26,7 +32,6 @@ cmake --build --preset default --target tandarel-analyse tandarel-generate
 linux="$root/build/src/analysis/tandarel-analyse"
 windows="$root/build-windows/src/analysis/tandarel-analyse.exe"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 data="$work/Données d'été Ω"
 build/tests/generator/tandarel-generate "$data" 12
 
