@@ -48,6 +48,10 @@ TEST(ReplacementCount, EachMotifCellGoesToItsCategory) {
         {"Mx", counts(0, 0, 0, 0, 0, 1)},       {"m¤x", counts(0, 0, 0, 0, 0, 1)},
         {"¤M", counts(0, 0, 0, 0, 0, 1)},       {"HTS", counts(0, 0, 0, 0, 0, 0)},
         {"Indisponible", counts(0, 0, 0, 0, 0, 0)}, {" HTS ", counts(0, 0, 0, 0, 0, 0)},
+        // Near "HTS" and "Indisponible" by length or by one byte.
+        {"HTSS", counts(0, 0, 0, 0, 0, 1)},     {"hts", counts(0, 0, 0, 0, 0, 1)},
+        {"Indisponibl", counts(0, 0, 0, 0, 0, 1)}, {"Indisponibles", counts(0, 0, 0, 0, 0, 1)},
+        {"IndispoNible", counts(0, 0, 0, 0, 0, 1)}, {"Indisponiblf", counts(0, 0, 0, 0, 0, 1)},
     };
     // One motif line of a one-day week: Monday only.
     const WorkingWeekSlots monday = {"LUM", "", "", "", "", "", "", "", "", "", "", ""};

@@ -71,6 +71,14 @@ TEST_F(Collection, ANameInAnotherCaseCountsWhereTheFileSystemFindsIt) {
               ignoresCase ? std::vector<std::string>{shown("04_05", "05_04_25.pln")} : std::vector<std::string>{});
 }
 
+TEST_F(Collection, OtherEntriesOfAFolderCountForNothing) {
+    week("04_05/05_04_25.pln");
+    for (const auto* other : {"04_05/05_05_02.pln.bak", "04_05/x05_05_09.pln", "04_05/05_05_16.pl", "04_05/notes.txt"})
+        week(other);
+    std::filesystem::create_directories(folder / "04_05/05_05_23");
+    EXPECT_EQ(collect({2005, 4, 25}, {2005, 5, 29}), (std::vector<std::string>{shown("04_05", "05_04_25.pln")}));
+}
+
 TEST_F(Collection, EachWeekIsLookedUpInTheFolderOfItsMonday) {
     week("04_05/05_07_25.pln");
     week("05_06/05_08_01.pln");
