@@ -18,6 +18,7 @@ export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all
 in_french() { env LOCPATH="$root/build-windows/locale" LC_ALL=fr_FR.UTF-8 "$@"; }
 # One Wine server for every run, kept until the end: a server left to stop after a run can drop the
 # connection of the run that starts just then ("wine client error: recvmsg").
+mkdir -p "$WINEPREFIX"
 wineserver -k 2>/dev/null || true
 in_french wineserver -p
 work=""
