@@ -301,7 +301,7 @@ std::vector<BilanDetail> bilanDetails(BilanKind kind, std::string_view rowKey, c
                 for (int placement = 0; placement < blocks.placements(block); ++placement) {
                     const auto school = table.cell(Blocks::schoolRow(block, placement), day);
                     const auto motif = table.cell(Blocks::motifRow(block, placement), day);
-                    const auto slot = motifSlot(motif);
+                    const auto slot = motif::countedSlot(motif);
                     bool behind = false;
                     switch (kind) {
                         case BilanKind::Substitutes: behind = slot != kHtsSlot && name == rowKey; break;

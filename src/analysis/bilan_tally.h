@@ -12,7 +12,7 @@
 
 namespace tandarel::bilan {
 
-// Quarter-days by motif-line slot (motifSlot).
+// Quarter-days by motif-line slot (motif::countedSlot).
 using SlotCounts = std::array<long, kMotifSlotCount>;
 
 // The rows met in the files, by key, with their counts. A school or a teacher is looked

@@ -65,7 +65,7 @@ inline constexpr std::string_view kNoRow = "";
 
 // A school line holding a school (neither blank, "HTS" nor "Indisponible") counts in its
 // school's row; a motif code under a blank school line in "(école non saisie)". The
-// column is the motif line's slot (motifSlot). (Inline, as the next one: every cell of
+// column is the motif line's slot (motif::countedSlot). (Inline, as the next one: every cell of
 // a year is asked for its row.)
 inline std::string_view schoolKey(std::string_view storedSchool, std::size_t motifLineSlot) {
     const auto school = trimmedCell(storedSchool);

@@ -60,7 +60,7 @@ __attribute__((target("avx2"))) void maskAvx2(const char* begin, std::size_t blo
 }
 #endif
 
-VectorWidth widest() {
+VectorWidth findWidest() {
 #ifdef TANDAREL_SCAN_AVX2
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2")) return VectorWidth::Avx2;
@@ -72,12 +72,15 @@ VectorWidth widest() {
 #endif
 }
 
+// Asked of the processor once.
+VectorWidth widest() {
+    static const VectorWidth width = findWidest();
+    return width;
+}
+
 }  // namespace
 
-bool canUse(VectorWidth width) {
-    static const VectorWidth available = widest();
-    return width <= available;
-}
+bool canUse(VectorWidth width) { return width <= widest(); }
 
 void maskSeparatorsWith(VectorWidth width, const char* begin, std::size_t blocks, std::uint64_t* semicolons,
                         std::uint64_t* newlines) {
@@ -93,8 +96,7 @@ void maskSeparatorsWith(VectorWidth width, const char* begin, std::size_t blocks
 }
 
 void maskSeparators(const char* begin, std::size_t blocks, std::uint64_t* semicolons, std::uint64_t* newlines) {
-    static const VectorWidth width = widest();
-    maskSeparatorsWith(width, begin, blocks, semicolons, newlines);
+    maskSeparatorsWith(widest(), begin, blocks, semicolons, newlines);
 }
 
 }  // namespace tandarel::scan

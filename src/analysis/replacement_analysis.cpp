@@ -26,8 +26,6 @@ int roundedPercent(long part, long whole) {
 
 }  // namespace
 
-std::size_t motifSlot(std::string_view stored) { return motif::countedSlot(stored); }
-
 int countReplacements(const WeekTable& table, ColumnRange columns, MotifCounts& counts) {
     // A block begun counts as a substitute.
     const int lastSubstituteLine = lastSubstituteRow(table.rowCount());

@@ -41,9 +41,6 @@ struct MotifCounts {
 inline constexpr std::size_t kHtsSlot = kCategoryCount;
 inline constexpr std::size_t kUnavailableSlot = kCategoryCount + 1;  // "Indisponible"
 inline constexpr std::size_t kMotifSlotCount = kCategoryCount + 2;
-// The slot of a motif line's cell, as countReplacements counts it (blanks around a code
-// trimmed). `stored` is a WeekTable cell: the bytes after it can be read.
-std::size_t motifSlot(std::string_view stored);
 
 // Counts the motif lines of one file's substitute blocks on the analysed columns;
 // returns the file's number of substitute blocks.
